@@ -1,0 +1,252 @@
+#include "physics/Physics.h"
+
+#include <cfloat>
+#include <cmath>
+#include <map>
+
+namespace physics {
+namespace {
+
+std::map<const b2World*, b2Body*>& groundBodies()
+{
+    static std::map<const b2World*, b2Body*> bodies;
+    return bodies;
+}
+
+b2FixtureDef fixtureDef(const ShapeDef& def, const b2Shape* shape)
+{
+    b2FixtureDef fixture;
+    fixture.shape = shape;
+    fixture.friction = def.friction;
+    fixture.restitution = def.restitution;
+    fixture.density = def.density;
+    fixture.isSensor = def.isSensor;
+    fixture.filter.categoryBits = def.categoryBits;
+    fixture.filter.maskBits = def.maskBits;
+    fixture.filter.groupIndex = def.groupIndex;
+    fixture.userData.pointer = reinterpret_cast<uintptr_t>(def.userData);
+    return fixture;
+}
+
+float cross(b2Vec2 a, b2Vec2 b) { return a.x * b.y - a.y * b.x; }
+
+class BoxQuery final : public b2QueryCallback {
+public:
+    BoxQuery(const b2AABB& box, int maxCount) : box(box), maxCount(maxCount) {}
+
+    bool ReportFixture(b2Fixture* fixture) override
+    {
+        // The tree's boxes are fattened; only the fixture's own box counts.
+        for (int child = 0; child < fixture->GetShape()->GetChildCount(); ++child) {
+            if (b2TestOverlap(fixture->GetAABB(child), box)) {
+                found.push_back(fixture);
+                break;
+            }
+        }
+        return static_cast<int>(found.size()) < maxCount;
+    }
+
+    std::vector<b2Fixture*> found;
+
+private:
+    b2AABB box;
+    int maxCount;
+};
+
+} // namespace
+
+b2World* createWorld(b2Vec2 gravity, bool doSleep)
+{
+    auto* world = new b2World(gravity);
+    world->SetAllowSleeping(doSleep);
+    b2BodyDef ground;
+    groundBodies()[world] = world->CreateBody(&ground);
+    return world;
+}
+
+void destroyWorld(b2World* world)
+{
+    groundBodies().erase(world);
+    delete world;
+}
+
+b2Body* groundBody(b2World* world)
+{
+    auto found = groundBodies().find(world);
+    return found == groundBodies().end() ? nullptr : found->second;
+}
+
+b2Body* createBody(b2World* world, const BodyDef& def)
+{
+    b2BodyDef body;
+    body.type = b2_staticBody;
+    body.position = def.position;
+    body.angle = def.angle;
+    body.linearDamping = def.linearDamping;
+    body.angularDamping = def.angularDamping;
+    body.allowSleep = def.allowSleep;
+    body.fixedRotation = def.fixedRotation;
+    body.bullet = def.isBullet;
+    body.userData.pointer = reinterpret_cast<uintptr_t>(def.userData);
+    return world->CreateBody(&body);
+}
+
+void setMassFromShapes(b2Body* body)
+{
+    float mass = 0.0f;
+    for (b2Fixture* f = body->GetFixtureList(); f; f = f->GetNext()) {
+        b2MassData data;
+        f->GetMassData(&data);
+        mass += data.mass;
+    }
+    if (mass > 0.0f) {
+        body->SetType(b2_dynamicBody);
+    }
+}
+
+std::string polygonFault(const std::vector<b2Vec2>& points)
+{
+    const size_t n = points.size();
+    if (n < 3) {
+        return "fewer than 3 points";
+    }
+    if (n > b2_maxPolygonVertices) {
+        return "more than 8 points";
+    }
+    for (const b2Vec2& p : points) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+            return "a number that is not finite";
+        }
+    }
+    float area = 0.0f;
+    for (size_t i = 0; i < n; ++i) {
+        const b2Vec2 a = points[i], b = points[(i + 1) % n], c = points[(i + 2) % n];
+        if (b2DistanceSquared(a, b) <= 0.5f * b2_linearSlop * 0.5f * b2_linearSlop) {
+            return "an edge of zero length";
+        }
+        // Box2D takes the convex hull of anything else, which would change the shape.
+        if (cross(b - a, c - b) <= 0.0f) {
+            return "not convex";
+        }
+        area += cross(a, b);
+    }
+    if (0.5f * area <= FLT_EPSILON) {
+        return "no area";
+    }
+    return "";
+}
+
+b2Fixture* addPolygon(b2Body* body, const ShapeDef& def, const std::vector<b2Vec2>& points)
+{
+    if (!polygonFault(points).empty()) {
+        return nullptr;
+    }
+    b2PolygonShape shape;
+    shape.Set(points.data(), static_cast<int32>(points.size()));
+    const b2FixtureDef fixture = fixtureDef(def, &shape);
+    return body->CreateFixture(&fixture);
+}
+
+b2Fixture* addBox(b2Body* body, const ShapeDef& def, float halfWidth, float halfHeight)
+{
+    b2PolygonShape shape;
+    shape.SetAsBox(halfWidth, halfHeight);
+    const b2FixtureDef fixture = fixtureDef(def, &shape);
+    return body->CreateFixture(&fixture);
+}
+
+b2Fixture* addCircle(b2Body* body, const ShapeDef& def, float radius)
+{
+    b2CircleShape shape;
+    shape.m_radius = radius;
+    const b2FixtureDef fixture = fixtureDef(def, &shape);
+    return body->CreateFixture(&fixture);
+}
+
+b2RevoluteJoint* createRevoluteJoint(b2World* world, b2Body* a, b2Body* b, b2Vec2 anchor,
+                                     bool enableLimit, float lower, float upper)
+{
+    b2RevoluteJointDef def;
+    def.Initialize(a, b, anchor);
+    def.enableLimit = enableLimit;
+    def.lowerAngle = lower;
+    def.upperAngle = upper;
+    return static_cast<b2RevoluteJoint*>(world->CreateJoint(&def));
+}
+
+b2DistanceJoint* createDistanceJoint(b2World* world, b2Body* a, b2Body* b, b2Vec2 anchorA,
+                                     b2Vec2 anchorB, float frequencyHz, float dampingRatio,
+                                     bool collideConnected, void* userData)
+{
+    b2DistanceJointDef def;
+    def.Initialize(a, b, anchorA, anchorB);
+    def.collideConnected = collideConnected;
+    def.userData.pointer = reinterpret_cast<uintptr_t>(userData);
+    if (frequencyHz > 0.0f) {
+        // A spring may stretch and shorten; only a rigid rope keeps its length.
+        // A large finite bound, since FLT_MAX turns into NaN in the solver.
+        def.minLength = 0.0f;
+        def.maxLength = 1000.0f;
+        b2LinearStiffness(def.stiffness, def.damping, frequencyHz, dampingRatio, a, b);
+    }
+    return static_cast<b2DistanceJoint*>(world->CreateJoint(&def));
+}
+
+void* userData(const b2Body* body)
+{
+    return reinterpret_cast<void*>(body->GetUserData().pointer);
+}
+
+void* userData(const b2Fixture* fixture)
+{
+    return reinterpret_cast<void*>(fixture->GetUserData().pointer);
+}
+
+void* userData(const b2Joint* joint)
+{
+    return reinterpret_cast<void*>(joint->GetUserData().pointer);
+}
+
+void applyForce(b2Body* body, b2Vec2 force, b2Vec2 point) { body->ApplyForce(force, point, true); }
+
+void applyTorque(b2Body* body, float torque) { body->ApplyTorque(torque, true); }
+
+void applyImpulse(b2Body* body, b2Vec2 impulse, b2Vec2 point)
+{
+    body->ApplyLinearImpulse(impulse, point, true);
+}
+
+void setTransform(b2Body* body, b2Vec2 position, float angle)
+{
+    body->SetTransform(position, angle);
+    body->SetAwake(true);
+}
+
+std::vector<b2Fixture*> queryBox(b2World* world, const b2AABB& box, int maxCount)
+{
+    BoxQuery query(box, maxCount);
+    if (maxCount > 0) {
+        world->QueryAABB(&query, box);
+    }
+    return query.found;
+}
+
+void freezeOutside(b2World* world, const b2AABB& bounds)
+{
+    for (b2Body* body = world->GetBodyList(); body; body = body->GetNext()) {
+        if (body->GetType() != b2_dynamicBody || !body->IsEnabled()) {
+            continue;
+        }
+        bool inside = false;
+        for (b2Fixture* f = body->GetFixtureList(); f && !inside; f = f->GetNext()) {
+            inside = b2TestOverlap(f->GetAABB(0), bounds);
+        }
+        if (!inside && body->GetFixtureList()) {
+            body->SetLinearVelocity(b2Vec2_zero);
+            body->SetAngularVelocity(0.0f);
+            body->SetEnabled(false);
+        }
+    }
+}
+
+} // namespace physics

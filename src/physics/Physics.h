@@ -1,0 +1,82 @@
+#pragma once
+
+#include <box2d/box2d.h>
+
+#include <string>
+#include <vector>
+
+/// The game describes its physics in the terms of the classic Box2D interface
+/// (shape definitions, SetMassFromShapes, a ground body, frequency springs).
+/// This is the one place that maps those terms onto the installed Box2D 2.4;
+/// nothing else in the game needs to know which version it runs on.
+namespace physics {
+
+/// One shape's settings, the template a factory fills once and reuses.
+struct ShapeDef {
+    float friction = 0.2f;
+    float restitution = 0.0f;
+    float density = 0.0f;
+    bool isSensor = false;
+    uint16 categoryBits = 0x0001;
+    uint16 maskBits = 0xFFFF;
+    int16 groupIndex = 0;
+    void* userData = nullptr;
+};
+
+struct BodyDef {
+    b2Vec2 position{0.0f, 0.0f};
+    float angle = 0.0f;
+    float linearDamping = 0.0f;
+    float angularDamping = 0.0f;
+    bool allowSleep = true;
+    bool fixedRotation = false;
+    bool isBullet = false;
+    void* userData = nullptr;
+};
+
+/// A world with sleeping as asked and its ground body (a static body at the origin).
+b2World* createWorld(b2Vec2 gravity, bool doSleep);
+/// Deletes the world and forgets its ground body.
+void destroyWorld(b2World* world);
+/// The static body at the origin that joints to "the world" attach to.
+b2Body* groundBody(b2World* world);
+
+/// A static body: it starts to move only when setMassFromShapes gives it mass.
+b2Body* createBody(b2World* world, const BodyDef& def);
+/// Makes the body dynamic when its shapes give it mass; massless bodies stay put.
+void setMassFromShapes(b2Body* body);
+
+/// Empty when Box2D takes the outline as it stands; otherwise why it would not.
+std::string polygonFault(const std::vector<b2Vec2>& points);
+/// The polygon shape, or null (and no shape) when polygonFault finds a fault.
+b2Fixture* addPolygon(b2Body* body, const ShapeDef& def, const std::vector<b2Vec2>& points);
+b2Fixture* addBox(b2Body* body, const ShapeDef& def, float halfWidth, float halfHeight);
+b2Fixture* addCircle(b2Body* body, const ShapeDef& def, float radius);
+
+b2RevoluteJoint* createRevoluteJoint(b2World* world, b2Body* a, b2Body* b, b2Vec2 anchor,
+                                     bool enableLimit = false, float lower = 0.0f,
+                                     float upper = 0.0f);
+/// A rope between two world anchors: rigid at frequency 0, a spring otherwise.
+b2DistanceJoint* createDistanceJoint(b2World* world, b2Body* a, b2Body* b, b2Vec2 anchorA,
+                                     b2Vec2 anchorB, float frequencyHz, float dampingRatio,
+                                     bool collideConnected, void* userData);
+
+void* userData(const b2Body* body);
+void* userData(const b2Fixture* fixture);
+void* userData(const b2Joint* joint);
+
+/// Forces, torques and impulses wake the body, as the game expects.
+void applyForce(b2Body* body, b2Vec2 force, b2Vec2 point);
+void applyTorque(b2Body* body, float torque);
+void applyImpulse(b2Body* body, b2Vec2 impulse, b2Vec2 point);
+/// Moves a body and wakes it, so its contacts are seen at the new place.
+void setTransform(b2Body* body, b2Vec2 position, float angle);
+
+/// Up to maxCount fixtures whose own bounding boxes overlap the box.
+std::vector<b2Fixture*> queryBox(b2World* world, const b2AABB& box, int maxCount);
+
+/// Stops bodies that have left the box for good, as the classic world did at its
+/// bounds, so nothing falls for ever.
+void freezeOutside(b2World* world, const b2AABB& bounds);
+
+} // namespace physics
