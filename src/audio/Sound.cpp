@@ -1,0 +1,94 @@
+#include "audio/Sound.h"
+
+#include "app/DataDir.h"
+#include "app/Singleton.h"
+#include "audio/Audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <iostream>
+
+namespace {
+
+constexpr int FIRST_FREE_CHANNEL = -1;
+constexpr int NO_TIME_LIMIT = -1;
+
+Mix_Chunk* loadChunkFrom(const std::string& path)
+{
+    return Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
+}
+
+Mix_Chunk* loadChunk(const std::string& fileName)
+{
+    Mix_Chunk* loaded = loadChunkFrom(DATA_DIR + fileName);
+    return loaded != nullptr ? loaded : loadChunkFrom(fileName);
+}
+
+}  // namespace
+
+cSound::cSound(const std::string& fileName)
+    : name(fileName)
+{
+    if (!fileName.empty()) {
+        load(fileName);
+    }
+}
+
+cSound::~cSound()
+{
+    if (chunk != nullptr) {
+        Mix_FreeChunk(chunk);
+    }
+}
+
+bool cSound::load(const std::string& fileName)
+{
+    // The device must be open before the mixer can decode anything.
+    cAudio& audio = Singleton<cAudio>::instance();
+    Mix_Chunk* loaded = loadChunk(fileName);
+    if (loaded == nullptr) {
+        std::cout << "Failed to load sound " << fileName << std::endl;
+        return false;
+    }
+    // A reload replaces the sample; registering twice would free it twice.
+    if (chunk != nullptr) {
+        Mix_FreeChunk(chunk);
+    } else {
+        audio.addSound(this);
+    }
+    chunk = loaded;
+    name = fileName;
+    return true;
+}
+
+void cSound::play(int loops)
+{
+    if (chunk == nullptr || (isPlaying() && !restart)) {
+        return;
+    }
+    channel = Mix_PlayChannelTimed(FIRST_FREE_CHANNEL, chunk, loops, NO_TIME_LIMIT);
+    if (channel == -1) {
+        std::cout << "Failed to play sound " << name << " " << SDL_GetError() << std::endl;
+    }
+}
+
+void cSound::stop()
+{
+    if (isPlaying()) {
+        Mix_HaltChannel(channel);
+        channel = -1;
+    }
+}
+
+void cSound::setRestart(bool restartWhilePlaying)
+{
+    restart = restartWhilePlaying;
+}
+
+// The mixer gives a finished sound's channel to later sounds, so the channel
+// only counts as ours while it still carries our own sample.
+bool cSound::isPlaying() const
+{
+    return channel >= 0 && Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk;
+}
