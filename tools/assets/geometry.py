@@ -67,7 +67,7 @@ def beam_outline():
 # right; the right card is its mirror image about the centre of its picture,
 # as the game mirrors the one card picture.
 CARD_LENGTH = 2.0
-CARD_THICKNESS = 0.1
+CARD_THICKNESS = 0.14
 CARD_LEAN_DEGREES = 22.0
 CARD_LEFT_FRAME = Frame(2.0, 2.0, 0.4, 1.0)
 CARD_RIGHT_FRAME = Frame(2.0, 2.0, 0.3, 1.0)
