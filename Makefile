@@ -4,7 +4,7 @@ BUILD := build/release
 TEST_BUILD := build/test
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test clean assets
 
 all: build
 
@@ -22,6 +22,10 @@ test: deps
 	@cmake -S . -B $(TEST_BUILD) -DQUIB_SANITIZE=ON -DQUIB_WERROR=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD) -j$(JOBS)
 	@./scripts/run-headless ctest --test-dir $(TEST_BUILD) --output-on-failure -j$(JOBS)
+
+# Rebuilds the committed data files from tools/assets (needs the asset tools).
+assets:
+	@./tools/build-assets
 
 clean:
 	rm -rf build
