@@ -192,17 +192,17 @@ b2DistanceJoint* createDistanceJoint(b2World* world, b2Body* a, b2Body* b, b2Vec
     return static_cast<b2DistanceJoint*>(world->CreateJoint(&def));
 }
 
-void* userData(const b2Body* body)
+void* userData(b2Body* body)
 {
     return reinterpret_cast<void*>(body->GetUserData().pointer);
 }
 
-void* userData(const b2Fixture* fixture)
+void* userData(b2Fixture* fixture)
 {
     return reinterpret_cast<void*>(fixture->GetUserData().pointer);
 }
 
-void* userData(const b2Joint* joint)
+void* userData(b2Joint* joint)
 {
     return reinterpret_cast<void*>(joint->GetUserData().pointer);
 }

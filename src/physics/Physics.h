@@ -61,9 +61,9 @@ b2DistanceJoint* createDistanceJoint(b2World* world, b2Body* a, b2Body* b, b2Vec
                                      b2Vec2 anchorB, float frequencyHz, float dampingRatio,
                                      bool collideConnected, void* userData);
 
-void* userData(const b2Body* body);
-void* userData(const b2Fixture* fixture);
-void* userData(const b2Joint* joint);
+void* userData(b2Body* body);
+void* userData(b2Fixture* fixture);
+void* userData(b2Joint* joint);
 
 /// Forces, torques and impulses wake the body, as the game expects.
 void applyForce(b2Body* body, b2Vec2 force, b2Vec2 point);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <SDL.h>
+
+class cObjectList;
+class cCamera;
+class cVideo;
+class cInput;
+class cAudio;
+class cProcessList;
+class cTextureManager;
+
+/// Starts the game, runs the event loop until the player quits, and ends the process.
+class cApplication final {
+public:
+    /// Runs the whole game; returns once the main loop has ended.
+    cApplication();
+    /// Ends the process with status 0; the singletons are cleaned up at exit.
+    [[noreturn]] ~cApplication();
+
+    cApplication(const cApplication&) = delete;
+    cApplication& operator=(const cApplication&) = delete;
+
+    /// One game tick: clear, run every process, advance the buttons, project, swap.
+    static void tick();
+    /// What the timer does every 17 ms: ask the event loop for a tick.
+    static Uint32 tickTimer(Uint32 interval, void* param);
+
+private:
+    void init();
+    void mainLoop();
+    void handle(const SDL_Event& event);
+
+    cObjectList* objectList;
+    cCamera* camera;
+    cVideo* video;
+    cInput* input;
+    cAudio* audio;
+    cProcessList* processList;
+    cTextureManager* textureManager;
+    bool quit;
+};

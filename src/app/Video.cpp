@@ -1,0 +1,148 @@
+#include "app/Video.h"
+
+#include "app/Camera.h"
+#include "app/DataDir.h"
+#include "app/Singleton.h"
+
+#include <SDL_image.h>
+#include <SDL_opengl.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+constexpr Uint32 WINDOW_FLAGS = SDL_HWSURFACE | SDL_OPENGL | SDL_ASYNCBLIT | SDL_RESIZABLE | SDL_HWPALETTE;
+const char* const ICON = "images/quib.png";
+
+[[noreturn]] void fail(const char* message, bool quitSdl)
+{
+    std::cout << message << SDL_GetError() << std::endl;
+    if (quitSdl) {
+        SDL_Quit();
+    }
+    std::exit(1);
+}
+
+// Without a display SDL may fall back on a driver that draws nowhere; a game
+// nobody can see is no use, so that only counts when it was asked for by name.
+bool invisibleDriverNotAskedFor()
+{
+    char name[32] = {};
+    if (!SDL_VideoDriverName(name, sizeof name)) {
+        return false;
+    }
+    const bool invisible = std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0;
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    return invisible && !(asked && std::strcmp(asked, name) == 0);
+}
+
+SDL_Surface* loadIcon()
+{
+    SDL_Surface* icon = IMG_Load((DATA_DIR + ICON).c_str());
+    return icon ? icon : IMG_Load(ICON);
+}
+
+} // namespace
+
+bool cVideo::open(int width, int height, int bitsPerPixel, const std::string& windowCaption)
+{
+    widthPx = width;
+    heightPx = height;
+    bpp = bitsPerPixel;
+    caption = windowCaption;
+    windowedWidth = width;
+    windowedHeight = height;
+    createWindow();
+    project();
+    clear();
+    swap();
+    opened = true;
+    return true;
+}
+
+void cVideo::createWindow()
+{
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0) {
+        fail("Unable to initialize SDL: ", false);
+    }
+    if (invisibleDriverNotAskedFor()) {
+        SDL_SetError("no display to open a window on");
+        fail("Unable to initialize SDL: ", true);
+    }
+    flags = WINDOW_FLAGS;
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (info->hw_available) {
+        flags |= SDL_HWSURFACE;
+    }
+    if (info->blit_hw) {
+        flags |= SDL_HWACCEL;
+    }
+    desktopWidth = info->current_w;
+    desktopHeight = info->current_h;
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    std::atexit(SDL_Quit);
+    screen = SDL_SetVideoMode(widthPx, heightPx, bpp, flags);
+    if (!screen) {
+        fail("Video mode set failed: ", true);
+    }
+    initGL();
+    SDL_WM_SetCaption(caption.c_str(), nullptr);
+    SDL_WM_SetIcon(loadIcon(), nullptr);
+}
+
+void cVideo::initGL()
+{
+    glClearColor(0.84f, 0.89f, 0.98f, 1.0f);
+    glPointSize(3.0f);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_POINT_SMOOTH);
+    glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
+    glHint(GL_POINT_SMOOTH_HINT, GL_DONT_CARE);
+}
+
+void cVideo::resize(int w, int h)
+{
+    if (h == 0) {
+        h = 1;
+    }
+    widthPx = w;
+    heightPx = h;
+    screen = SDL_SetVideoMode(w, h, bpp, fullscreen ? flags | SDL_FULLSCREEN : flags);
+    if (!screen) {
+        fail("Could not get a surface after resize: ", false);
+    }
+    initGL();
+}
+
+void cVideo::toggleFullscreen()
+{
+    if (!screen) {
+        return;
+    }
+    fullscreen = !fullscreen;
+    if (fullscreen) {
+        windowedWidth = widthPx;
+        windowedHeight = heightPx;
+        resize(desktopWidth, desktopHeight);
+    } else {
+        resize(windowedWidth, windowedHeight);
+    }
+}
+
+void cVideo::project()
+{
+    const cCamera& camera = Singleton<cCamera>::instance();
+    glLoadIdentity();
+    glViewport(0, 0, widthPx, heightPx);
+    const float halfW = static_cast<float>(widthPx) / camera.zoom() * 0.5f;
+    const float halfH = static_cast<float>(heightPx) / camera.zoom() * 0.5f;
+    glOrtho(camera.x() - halfW, camera.x() + halfW, camera.y() - halfH, camera.y() + halfH, -1.0, 1.0);
+}
+
+void cVideo::clear() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+
+void cVideo::swap() { SDL_GL_SwapBuffers(); }

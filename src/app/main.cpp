@@ -1,0 +1,8 @@
+#include "app/Application.h"
+
+int main(int, char**)
+{
+    auto* application = new cApplication;
+    delete application;
+    return 0;
+}

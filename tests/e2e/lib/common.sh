@@ -1,0 +1,50 @@
+# Shared steps of the end-to-end tests: start the real game on the X server,
+# find its window, send it real input and look at what it shows.
+# Arguments of every test: the quib binary, the source tree, the xprobe helper.
+set -u
+QUIB=$1
+SOURCE=$2
+XPROBE=$3
+WORK=$(mktemp -d)
+trap 'stop_game; rm -rf "$WORK"' EXIT
+GAME_PID=""
+
+fail() { echo "FAIL: $*"; [ -f "$WORK/out" ] && { echo "--- stdout"; cat "$WORK/out"; echo "--- stderr"; cat "$WORK/err"; }; exit 1; }
+
+# start_game DIR [VAR=value ...]: runs the game from DIR and waits for its window.
+start_game() {
+    dir=$1; shift
+    (cd "$dir" && exec env "$@" "$QUIB" >"$WORK/out" 2>"$WORK/err") &
+    GAME_PID=$!
+    WINDOW=$(timeout 30 xdotool search --sync --name '^QUIB$' | head -n 1)
+    [ -n "$WINDOW" ] || fail "no QUIB window appeared"
+    xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+    sleep 0.5
+}
+
+stop_game() { [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null; GAME_PID=""; }
+
+# wait_exit SECONDS: waits for the game to end; sets STATUS.
+wait_exit() {
+    for _ in $(seq 1 $(( $1 * 10 ))); do
+        if ! kill -0 "$GAME_PID" 2>/dev/null; then
+            wait "$GAME_PID"; STATUS=$?; GAME_PID=""; return 0
+        fi
+        sleep 0.1
+    done
+    fail "the game did not end within $1 s"
+}
+
+window_size() { xdotool getwindowgeometry --shell "$WINDOW" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}' | sed 's/ $//'; }
+
+pixel() { "$XPROBE" pixel "$WINDOW" "$1" "$2"; }
+
+# is_colour "R G B" R G B: each channel within 3 of the expected value.
+is_colour() {
+    set -- $1 $2 $3 $4
+    d() { v=$(( $1 - $2 )); [ $v -lt 0 ] && v=$(( -v )); [ $v -le 3 ]; }
+    d "$1" "$4" && d "$2" "$5" && d "$3" "$6"
+}
+
+# The window's clear colour (0.84, 0.89, 0.98) in 8 bits.
+PALE_BLUE="214 227 250"
