@@ -1,0 +1,98 @@
+#include "graphics/TextureManager.h"
+
+#include "app/Singleton.h"
+#include "app/Video.h"
+#include "graphics/Texture.h"
+
+#include <SDL_opengl.h>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+bool isLost(unsigned int id)
+{
+    return id != 0 && glIsTexture(id) == GL_FALSE;
+}
+
+} // namespace
+
+unsigned int cTextureManager::find(const std::string& name) const
+{
+    for (const cTexture* texture : textures) {
+        if (texture->getName() == name) {
+            return texture->getId();
+        }
+    }
+    return 0;
+}
+
+void cTextureManager::add(cTexture* texture)
+{
+    removeSharer(texture);
+    const unsigned int id = texture->getId();
+    const bool known = std::any_of(textures.begin(), textures.end(),
+                                   [id](const cTexture* entry) { return entry->getId() == id; });
+    if (!known) {
+        textures.push_back(texture);
+    }
+}
+
+// A registered picture that turns to another picture's image no longer owns
+// an image under its old name; keeping it would hand that name's next user
+// the wrong picture.
+void cTextureManager::share(cTexture* texture, const std::string& name)
+{
+    textures.erase(std::remove(textures.begin(), textures.end(), texture), textures.end());
+    removeSharer(texture);
+    sharers.push_back({texture, name});
+}
+
+void cTextureManager::remove(cTexture* texture)
+{
+    textures.erase(std::remove(textures.begin(), textures.end(), texture), textures.end());
+    removeSharer(texture);
+}
+
+void cTextureManager::reloadAll()
+{
+    const std::vector<Sharer> lostSharers = forgetLostHandles();
+    for (std::size_t i = 0; i < textures.size(); ++i) {
+        textures[i]->reload();
+    }
+    // After the owners, so that borrowers find the owners' new handles.
+    for (const Sharer& sharer : lostSharers) {
+        sharer.texture->load(sharer.name);
+    }
+}
+
+// Everything is judged before anything is uploaded again: a new context hands
+// out the old numbers anew, which would make a lost handle look alive.
+std::vector<cTextureManager::Sharer> cTextureManager::forgetLostHandles()
+{
+    std::vector<cTexture*> lostOwners;
+    std::copy_if(textures.begin(), textures.end(), std::back_inserter(lostOwners),
+                 [](const cTexture* texture) { return isLost(texture->getId()); });
+    std::vector<Sharer> lostSharers;
+    std::copy_if(sharers.begin(), sharers.end(), std::back_inserter(lostSharers),
+                 [](const Sharer& sharer) { return isLost(sharer.texture->getId()); });
+    if (lostOwners.empty() && lostSharers.empty()) {
+        return lostSharers;
+    }
+    Singleton<cVideo>::instance().setBoundTexture(0);
+    for (cTexture* texture : lostOwners) {
+        texture->forgetLostHandle();
+    }
+    for (const Sharer& sharer : lostSharers) {
+        sharer.texture->forgetLostHandle();
+    }
+    return lostSharers;
+}
+
+void cTextureManager::removeSharer(const cTexture* texture)
+{
+    sharers.erase(std::remove_if(sharers.begin(), sharers.end(),
+                                 [texture](const Sharer& sharer) { return sharer.texture == texture; }),
+                  sharers.end());
+}

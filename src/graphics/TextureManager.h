@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class cTexture;
+
+/// The registry of the pictures that own an uploaded image, so that a picture
+/// of the same name shares it instead of reading the file again. It also
+/// knows the pictures that borrow a handle, so that all of them can be
+/// uploaded again when the window's OpenGL context is lost.
+class cTextureManager final {
+public:
+    /// The handle of the first registered picture of that image, or 0.
+    unsigned int find(const std::string& name) const;
+    /// Registers a picture that uploaded its image, unless its handle is known.
+    void add(cTexture* texture);
+    /// Records a picture that shows the registered image of that name.
+    void share(cTexture* texture, const std::string& name);
+    /// Forgets a picture that goes away.
+    void remove(cTexture* texture);
+    /// Brings every picture back after a window change; images whose handles
+    /// did not survive are read and uploaded again.
+    void reloadAll();
+
+    /// The registered pictures, in order of registration.
+    const std::vector<cTexture*>& getTextures() const { return textures; }
+
+private:
+    struct Sharer {
+        cTexture* texture;
+        std::string name;
+    };
+
+    std::vector<Sharer> forgetLostHandles();
+    void removeSharer(const cTexture* texture);
+
+    std::vector<cTexture*> textures;
+    std::vector<Sharer> sharers;
+};

@@ -1,0 +1,174 @@
+#include "DrawingTest.h"
+#include "app/Singleton.h"
+#include "app/Video.h"
+#include "graphics/Texture.h"
+#include "graphics/TextureManager.h"
+#include "support/CoutCapture.h"
+
+#include <SDL_opengl.h>
+
+#include <algorithm>
+#include <vector>
+
+using namespace images;
+
+namespace {
+
+cTextureManager& manager()
+{
+    return Singleton<cTextureManager>::instance();
+}
+
+bool isRegistered(const cTexture& texture)
+{
+    const std::vector<cTexture*>& textures = manager().getTextures();
+    return std::find(textures.begin(), textures.end(), &texture) != textures.end();
+}
+
+// Binds the way drawing does, so the game's memory of the binding stays true.
+void bind(const cTexture& texture)
+{
+    glBindTexture(GL_TEXTURE_2D, texture.getId());
+    Singleton<cVideo>::instance().setBoundTexture(texture.getId());
+}
+
+GLint boundMinFilter(const cTexture& texture)
+{
+    bind(texture);
+    GLint filter = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    return filter;
+}
+
+GLint boundLevelWidth(const cTexture& texture, int level)
+{
+    bind(texture);
+    GLint width = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &width);
+    return width;
+}
+
+} // namespace
+
+class TextureRegistry : public DrawingTest {};
+
+TEST_F(TextureRegistry, SecondTextureOfANameSharesTheFirstsHandle)
+{
+    cTexture first(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture second(CORNERS, 3.0f, 1.0f, 0.0f, 0.0f, 0.0f, false, false);
+
+    EXPECT_NE(0u, first.getId());
+    EXPECT_EQ(first.getId(), second.getId());
+    EXPECT_EQ(CORNERS, first.getName());
+    EXPECT_EQ("", second.getName());
+    EXPECT_TRUE(isRegistered(first));
+    EXPECT_FALSE(isRegistered(second));
+
+    const std::size_t registered = manager().getTextures().size();
+    second.reload();
+    EXPECT_EQ(first.getId(), second.getId());
+    EXPECT_EQ("", second.getName());
+    EXPECT_EQ(registered, manager().getTextures().size());
+}
+
+TEST_F(TextureRegistry, OnlyTexturesThatUploadedAreRegisteredInOrder)
+{
+    CoutCapture output;
+    cTexture palette(PALETTE, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture corners(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture shared(PALETTE, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture missing(MISSING, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture empty;
+
+    EXPECT_EQ((std::vector<cTexture*>{&palette, &corners}), manager().getTextures());
+    EXPECT_EQ(palette.getId(), manager().find(PALETTE));
+    EXPECT_EQ(corners.getId(), manager().find(CORNERS));
+    EXPECT_EQ(0u, manager().find(MISSING));
+    EXPECT_EQ(0u, empty.getId());
+    EXPECT_NE(palette.getId(), corners.getId());
+}
+
+TEST_F(TextureRegistry, AddKeepsOneEntryPerHandle)
+{
+    cTexture texture(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    manager().add(&texture);
+    EXPECT_EQ(1u, manager().getTextures().size());
+}
+
+TEST_F(TextureRegistry, SwitchedTextureIsFoundOnlyUnderItsNewImage)
+{
+    cTexture texture(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    const unsigned int firstId = texture.getId();
+    texture.load(PALETTE);
+
+    EXPECT_EQ(0u, manager().find(CORNERS));
+    EXPECT_EQ(texture.getId(), manager().find(PALETTE));
+    EXPECT_NE(firstId, texture.getId());
+    EXPECT_EQ(PALETTE, texture.getName());
+    EXPECT_EQ((std::vector<cTexture*>{&texture}), manager().getTextures());
+    // The earlier image is still there for whoever shared it.
+    EXPECT_TRUE(glIsTexture(firstId));
+}
+
+TEST_F(TextureRegistry, TextureThatTurnsToAnotherOwnersImageGivesUpItsName)
+{
+    cTexture turning(CORNERS, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture grey(GREY, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
+    turning.load(GREY);
+
+    EXPECT_EQ(grey.getId(), turning.getId());
+    EXPECT_EQ("", turning.getName());
+    EXPECT_FALSE(isRegistered(turning));
+    EXPECT_EQ(0u, manager().find(CORNERS));
+
+    // A later picture of the old name must show that image, not the grey one.
+    cTexture corners(CORNERS, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, true, true);
+    EXPECT_NE(grey.getId(), corners.getId());
+    corners.draw();
+    expectQuadrants(halfTurn(CORNER_COLOURS), QUAD_SIZE);
+}
+
+TEST_F(TextureRegistry, DestroyedTextureLeavesTheRegistry)
+{
+    {
+        cTexture texture(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+        cTexture sharer(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    }
+    EXPECT_TRUE(manager().getTextures().empty());
+    EXPECT_EQ(0u, manager().find(CORNERS));
+    manager().reloadAll();
+}
+
+TEST_F(TextureRegistry, WidthOfTwentyGetsNoMipmaps)
+{
+    cTexture texture(CORNERS, 20.0f, 1.0f, 0.0f, 0.0f, 0.0f, false, false);
+    EXPECT_EQ(GL_LINEAR, boundMinFilter(texture));
+    EXPECT_EQ(0, boundLevelWidth(texture, 1));
+}
+
+TEST_F(TextureRegistry, WidthBelowTwentyGetsMipmaps)
+{
+    cTexture texture(CORNERS, 19.7f, 30.0f, 0.0f, 0.0f, 0.0f, false, false);
+    EXPECT_EQ(GL_LINEAR_MIPMAP_LINEAR, boundMinFilter(texture));
+    EXPECT_EQ(8, boundLevelWidth(texture, 1));
+}
+
+TEST_F(TextureRegistry, UploadRemembersTheBoundTexture)
+{
+    cTexture texture(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    EXPECT_EQ(texture.getId(), Singleton<cVideo>::instance().boundTexture());
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(texture.getId(), static_cast<unsigned int>(bound));
+}
+
+TEST_F(TextureRegistry, DrawBindsItsOwnTexture)
+{
+    cTexture corners(CORNERS, QUAD_SIZE, QUAD_SIZE, -10.0f, 0.0f, 0.0f, false, false);
+    cTexture grey(GREY, QUAD_SIZE, QUAD_SIZE, 10.0f, 0.0f, 0.0f, true, true);
+    corners.draw();
+    grey.draw();
+    EXPECT_EQ(grey.getId(), Singleton<cVideo>::instance().boundTexture());
+    expectQuadrants(CORNER_COLOURS, QUAD_SIZE, -10.0f);
+    expectQuadrants(halfTurn(GREY_COLOURS), QUAD_SIZE, 10.0f);
+}
