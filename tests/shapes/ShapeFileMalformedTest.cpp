@@ -1,0 +1,112 @@
+#include "shapes/Drawing.h"
+
+#include "shapes/ShapeFile.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+cShapeFile read(const std::string& elements)
+{
+    return cShapeFile::fromText("shapes/broken.svg", drawing(elements));
+}
+
+// A marker after the broken path shows whether the broken one kept its place.
+const std::string MARKER = pathElement("M 25,455 L 0,0", "#after");
+
+void expectEmptyFirstOutline(const cShapeFile& shapes)
+{
+    ASSERT_EQ(shapes.getOutlines().size(), 2u);
+    EXPECT_TRUE(shapes.getOutlines()[0].empty());
+    const auto points = shapes.getPoints();
+    ASSERT_EQ(points.size(), 1u);
+    expectPoints(points.at("after"), {{1, 1}});
+}
+
+TEST(ShapeFileMalformed, PathWithoutDataTakesAnEmptyPlace)
+{
+    expectEmptyFirstOutline(read("<path inkscape:label=\"#none\" />\n" + MARKER));
+}
+
+TEST(ShapeFileMalformed, DataWithoutALeadingCommandYieldsNothing)
+{
+    // Read from the third character on, "100,20" would become the point (0, 20).
+    for (const std::string d : {"10,20 L 30,40 L 50,60 L 10,20", "100,20 L 30,40",
+                                "M10,20 L 30,40 L 50,60 L 10,20", "", "M"}) {
+        expectEmptyFirstOutline(read(pathElement(d, "#broken") + MARKER));
+    }
+}
+
+TEST(ShapeFileMalformed, PairWithoutACommaEmptiesThePath)
+{
+    for (const std::string d : {"M 0 480 L 25,480 L 25,455 L 0,480 z", "M 0,480 L 25 480 L 25,455 L 0,0",
+                                "M 10 20 L 30,40"}) {
+        expectEmptyFirstOutline(read(pathElement(d, "#broken") + MARKER));
+    }
+}
+
+TEST(ShapeFileMalformed, NumberThatDoesNotConvertEmptiesThePath)
+{
+    for (const std::string d : {"M 0,480 L x,480 L 25,455 L 0,480 z", "M 1,b L 0,0", "M ,1 L 0,0",
+                                "M 1e400,0 L 0,0", "M 0,-1e40 L 0,0", "M nan,0 L 0,0",
+                                "M 1,1e L 0,0"}) {
+        expectEmptyFirstOutline(read(pathElement(d, "#broken") + MARKER));
+    }
+}
+
+TEST(ShapeFileMalformed, EmptyLabelEndsAtItsOwnQuotes)
+{
+    const cShapeFile shapes = read("<path d=\"M 25,455 L 0,0\" inkscape:label=\"\" id=\"p\" />\n");
+    const auto points = shapes.getPoints();
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_EQ(points.count(""), 1u);
+}
+
+TEST(ShapeFileMalformed, UnclosedValueIsNoValue)
+{
+    expectEmptyFirstOutline(read("<path inkscape:label=\"#x\" d=\"M 0,0 L 1>\n" + MARKER));
+    for (const std::string tag : {"<path d=\"M 25,455 L 0,0\" inkscape:label=\"#x />\n",
+                                  "<path d=\"M 25,455 L 0,0\" inkscape:label=\">\n"}) {
+        const auto points = read(tag).getPoints();
+        ASSERT_EQ(points.size(), 1u);
+        EXPECT_EQ(points.count(""), 1u);
+    }
+}
+
+TEST(ShapeFileMalformed, TruncatedFileKeepsTheElementsItCompleted)
+{
+    const std::string full = drawing(pathElement("M 0,480 L 25,480 L 25,455 L 0,480 z", "#solid") +
+                                     pathElement("M 50,455 L 0,0", "#dot") +
+                                     pathElement("M 0,480 L 25,455 L 25,480 L 0,480 z"));
+    const auto whole = cShapeFile::fromText("full", full).getOutlines();
+    for (size_t length = 0; length < full.size(); ++length) {
+        const auto cut = cShapeFile::fromText("cut", full.substr(0, length)).getOutlines();
+        ASSERT_LE(cut.size(), whole.size()) << length;
+        for (size_t i = 0; i < cut.size(); ++i) {
+            ASSERT_EQ(cut[i].size(), whole[i].size()) << length;
+        }
+    }
+}
+
+TEST(ShapeFileMalformed, BinaryJunkIsHarmless)
+{
+    std::string junk(4096, '\0');
+    for (size_t i = 0; i < junk.size(); ++i) {
+        junk[i] = static_cast<char>(i * 37 % 256);
+    }
+    expectEmptyFirstOutline(read("<path d=\"M 0,0 L 1,\0 L 2,3\"/>\n"s + junk + "\n>\n" + MARKER));
+}
+
+TEST(ShapeFileMalformed, HugeLinesAreRead)
+{
+    std::string d = "M 0,0";
+    for (int i = 0; i < 100000; ++i) {
+        d += " L 1,1";
+    }
+    const cShapeFile shapes = read(pathElement(d));
+    ASSERT_EQ(shapes.getOutlines().size(), 1u);
+    EXPECT_EQ(shapes.getOutlines()[0].size(), 100000u);
+    EXPECT_TRUE(cShapeFile::fromText("a", std::string(1 << 20, '<') + "\n").getOutlines().empty());
+}
+
+} // namespace
