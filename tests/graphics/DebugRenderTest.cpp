@@ -47,15 +47,6 @@ TEST_F(DebugRender, SolidPolygonIsAHalfBrightFillUnderAFullColourOutline)
     EXPECT_FLOAT_EQ(2.5f, width);
 }
 
-TEST_F(DebugRender, PolygonIsOnlyAnOutline)
-{
-    const b2Vec2 triangle[] = {{-EDGE, -EDGE}, {EDGE, -EDGE}, {0.0f, EDGE}};
-    render.DrawPolygon(triangle, 3, ORANGE);
-
-    EXPECT_TRUE(colorNear(window.pixelAt(0.0f, -EDGE), ORANGE_LINE));
-    EXPECT_TRUE(isBackground(window.pixelAt(0.0f, 0.0f)));
-}
-
 TEST_F(DebugRender, SolidCircleShowsItsRadiusAlongTheAxis)
 {
     render.DrawSolidCircle({0.0f, 0.0f}, EDGE, {0.0f, 1.0f}, ORANGE);

@@ -88,13 +88,6 @@ TEST_F(TextureRegistry, OnlyTexturesThatUploadedAreRegisteredInOrder)
     EXPECT_NE(palette.getId(), corners.getId());
 }
 
-TEST_F(TextureRegistry, AddKeepsOneEntryPerHandle)
-{
-    cTexture texture(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
-    manager().add(&texture);
-    EXPECT_EQ(1u, manager().getTextures().size());
-}
-
 TEST_F(TextureRegistry, SwitchedTextureIsFoundOnlyUnderItsNewImage)
 {
     cTexture texture(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
@@ -151,15 +144,6 @@ TEST_F(TextureRegistry, WidthBelowTwentyGetsMipmaps)
     cTexture texture(CORNERS, 19.7f, 30.0f, 0.0f, 0.0f, 0.0f, false, false);
     EXPECT_EQ(GL_LINEAR_MIPMAP_LINEAR, boundMinFilter(texture));
     EXPECT_EQ(8, boundLevelWidth(texture, 1));
-}
-
-TEST_F(TextureRegistry, UploadRemembersTheBoundTexture)
-{
-    cTexture texture(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
-    EXPECT_EQ(texture.getId(), Singleton<cVideo>::instance().boundTexture());
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(texture.getId(), static_cast<unsigned int>(bound));
 }
 
 TEST_F(TextureRegistry, DrawBindsItsOwnTexture)
