@@ -6,6 +6,9 @@
 #include "app/Singleton.h"
 #include "app/Video.h"
 #include "audio/Audio.h"
+#include "graphics/TextureManager.h"
+#include "levels/Level1.h"
+#include "objects/ObjectList.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -23,13 +26,13 @@ std::atomic<int> pendingTicks{0};
 } // namespace
 
 cApplication::cApplication()
-    : objectList(nullptr),
+    : objectList(&Singleton<cObjectList>::instance()),
       camera(&Singleton<cCamera>::instance()),
       video(&Singleton<cVideo>::instance()),
       input(&Singleton<cInput>::instance()),
       audio(&Singleton<cAudio>::instance()),
       processList(&Singleton<cProcessList>::instance()),
-      textureManager(nullptr),
+      textureManager(&Singleton<cTextureManager>::instance()),
       quit(false)
 {
     init();
@@ -40,6 +43,7 @@ cApplication::~cApplication() { std::exit(0); }
 void cApplication::init()
 {
     video->open(640, 480, 32, "QUIB");
+    new Level1;
     SDL_AddTimer(TICK_INTERVAL_MS, tickTimer, nullptr);
     mainLoop();
 }

@@ -3,6 +3,7 @@
 #include "app/Camera.h"
 #include "app/DataDir.h"
 #include "app/Singleton.h"
+#include "graphics/TextureManager.h"
 
 #include <SDL_image.h>
 #include <SDL_opengl.h>
@@ -54,6 +55,9 @@ bool cVideo::open(int width, int height, int bitsPerPixel, const std::string& wi
     caption = windowCaption;
     windowedWidth = width;
     windowedHeight = height;
+    if (opened) {
+        Singleton<cTextureManager>::instance().reloadAll();
+    }
     createWindow();
     project();
     clear();
@@ -116,6 +120,7 @@ void cVideo::resize(int w, int h)
         fail("Could not get a surface after resize: ", false);
     }
     initGL();
+    Singleton<cTextureManager>::instance().reloadAll();
 }
 
 void cVideo::toggleFullscreen()

@@ -231,6 +231,36 @@ std::vector<b2Fixture*> queryBox(b2World* world, const b2AABB& box, int maxCount
     return query.found;
 }
 
+void step(b2World* world, float timeStep, int velocityIterations, int positionIterations)
+{
+    world->Step(timeStep, velocityIterations, positionIterations);
+    world->DebugDraw();
+}
+
+std::vector<TouchPoint> touchingPoints(b2World* world)
+{
+    std::vector<TouchPoint> points;
+    for (b2Contact* contact = world->GetContactList(); contact; contact = contact->GetNext()) {
+        if (!contact->IsTouching()) {
+            continue;
+        }
+        b2Fixture* a = contact->GetFixtureA();
+        b2Fixture* b = contact->GetFixtureB();
+        const b2Manifold* manifold = contact->GetManifold();
+        if (a->IsSensor() || b->IsSensor() || manifold->pointCount == 0) {
+            const b2Vec2 middle = 0.5f * (a->GetBody()->GetPosition() + b->GetBody()->GetPosition());
+            points.push_back({a, b, middle, b2Vec2_zero, 0});
+            continue;
+        }
+        b2WorldManifold worldManifold;
+        contact->GetWorldManifold(&worldManifold);
+        for (int i = 0; i < manifold->pointCount; ++i) {
+            points.push_back({a, b, worldManifold.points[i], worldManifold.normal, manifold->points[i].id.key});
+        }
+    }
+    return points;
+}
+
 void freezeOutside(b2World* world, const b2AABB& bounds)
 {
     for (b2Body* body = world->GetBodyList(); body; body = body->GetNext()) {

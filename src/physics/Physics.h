@@ -75,6 +75,25 @@ void setTransform(b2Body* body, b2Vec2 position, float angle);
 /// Up to maxCount fixtures whose own bounding boxes overlap the box.
 std::vector<b2Fixture*> queryBox(b2World* world, const b2AABB& box, int maxCount);
 
+/// One step of the world, then its debug drawing, which draws nothing while
+/// the drawer's flags are 0: the classic world drew during the step.
+void step(b2World* world, float timeStep, int velocityIterations, int positionIterations);
+
+/// What a contact point tells the game: the two fixtures, where and which.
+struct TouchPoint {
+    b2Fixture* fixture1;
+    b2Fixture* fixture2;
+    b2Vec2 position;
+    b2Vec2 normal;
+    uint32 id;
+};
+
+/// Every point of every contact that touches now, sensors included (a sensor
+/// contact has no points of its own and counts as one point between the
+/// bodies). Box2D only reports sensor contacts when they begin and end, but
+/// the rules need to see a foot resting on the ground in every tick.
+std::vector<TouchPoint> touchingPoints(b2World* world);
+
 /// Stops bodies that have left the box for good, as the classic world did at its
 /// bounds, so nothing falls for ever.
 void freezeOutside(b2World* world, const b2AABB& bounds);

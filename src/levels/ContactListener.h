@@ -1,0 +1,29 @@
+#pragma once
+
+#include "levels/ContactPoint.h"
+
+#include <box2d/b2_world_callbacks.h>
+
+#include <set>
+#include <tuple>
+
+class b2World;
+class cLevel;
+
+/// Records the world's contact points into its level's buffer: points that
+/// begin or go on after each step, and points that end during a step or when
+/// a body is destroyed.
+class ContactListener final : public b2ContactListener {
+public:
+    explicit ContactListener(cLevel* level) : level(level) {}
+
+    void EndContact(b2Contact* contact) override;
+    /// Records every point touching after a step, as added or persisted.
+    void recordTouching(b2World* world);
+
+private:
+    using PointKey = std::tuple<const b2Fixture*, const b2Fixture*, uint32>;
+
+    cLevel* level;
+    std::set<PointKey> previous;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/Process.h"
+#include "objects/ObjectFactory.h"
+
+class cLevel;
+class cObject;
+class cTexture;
+
+/// The tool panel at the right of the view. A click on a collected tool makes a
+/// preview of its object that follows the mouse, red while it overlaps
+/// anything; a click, or the release of a dragging button, outside the panel
+/// places the real object there.
+class cDragBox final : public cProcess {
+public:
+    explicit cDragBox(cLevel* level);
+
+    void run(int message) override;
+    /// Moves the panel's contents: the tools stacked from the anchor down, the
+    /// mute button at the foot.
+    void setPosition(float px, float py);
+    /// Whether the point lies on the panel, edges included.
+    bool contains(float px, float py) const;
+
+    bool isCarrying() const { return !held.empty(); }
+    cObject* getPanel() const { return panel; }
+
+private:
+    void offerTools(const ObjectList& snapshot);
+    void grab(cObject* tool);
+    void carry();
+    bool isBlocked() const;
+    void drop(float targetX, float targetY);
+
+    ObjectList held;
+    cLevel* level;
+    bool dragging = false;
+    float grabOffsetX = 0.0f;
+    float grabOffsetY = 0.0f;
+    cObject* panel = nullptr;
+    cTexture* panelTexture = nullptr;
+    float offsetX = 11.2f;
+    float offsetY = 8.0f;
+    float x = 11.2f;
+    float y = 8.0f;
+    float width = 2.0f;
+    float height = 14.0f;
+    float topMargin = 1.2f;
+};

@@ -1,0 +1,124 @@
+#include "levels/Level.h"
+
+#include "app/ProcessList.h"
+#include "app/Singleton.h"
+#include "audio/Sound.h"
+#include "objects/Object.h"
+#include "objects/ObjectList.h"
+#include "physics/Physics.h"
+
+#include <algorithm>
+
+namespace {
+
+const b2Vec2 GRAVITY(0.0f, -20.0f);
+
+cSound* loadSound(const char* name, bool restart)
+{
+    auto* sound = new cSound(name);
+    sound->setRestart(restart);
+    return sound;
+}
+
+} // namespace
+
+cLevel::cLevel() : contactListener(this)
+{
+    worldAABB.lowerBound.Set(-50.0f, -50.0f);
+    worldAABB.upperBound.Set(400.0f, 100.0f);
+    world = physics::createWorld(GRAVITY, true);
+    world->SetDebugDraw(&debugDraw);
+    Singleton<cObjectList>::instance().setLevel(this);
+    world->SetContactListener(&contactListener);
+    Singleton<cProcessList>::instance().add(this);
+    sounds.jumpSound = loadSound("sounds/twit.wav", true);
+    sounds.rollRightSound = loadSound("sounds/roll.wav", false);
+    sounds.rollLeftSound = loadSound("sounds/roll.wav", false);
+    sounds.pickupSound = loadSound("sounds/twow.wav", true);
+    sounds.placeSound = loadSound("sounds/bank.wav", true);
+    sounds.removeSound = loadSound("sounds/boink.wav", true);
+    sounds.hitSound = loadSound("sounds/click.wav", true);
+}
+
+cLevel::~cLevel()
+{
+    physics::destroyWorld(world);
+    world = nullptr;
+}
+
+void cLevel::run(int message)
+{
+    if (message == MSG_TICK) {
+        update();
+    }
+}
+
+void cLevel::recordContact(const ContactPoint& point)
+{
+    if (contactPointCount == CONTACT_POINT_CAPACITY) {
+        return;
+    }
+    ContactPoint& entry = contactPoints[contactPointCount++];
+    entry = point;
+    entry.body1 = point.shape1->GetBody();
+    entry.body2 = point.shape2->GetBody();
+}
+
+void cLevel::destroyBody(b2Body* body)
+{
+    // Box2D reports the body's contacts as ended while it destroys them, so
+    // the buffer gains removal points naming the body; those must not lead
+    // into freed memory, nor to a new body that reuses the address.
+    world->DestroyBody(body);
+    for (int i = 0; i < contactPointCount; ++i) {
+        ContactPoint& point = contactPoints[i];
+        if (point.body1 == body) {
+            point.body1 = nullptr;
+            point.shape1 = nullptr;
+        }
+        if (point.body2 == body) {
+            point.body2 = nullptr;
+            point.shape2 = nullptr;
+        }
+    }
+}
+
+void cLevel::destroyObject(cObject* object)
+{
+    std::vector<cObject*> hanging;
+    if (b2Body* body = object->getBody()) {
+        for (b2Fixture* fixture = body->GetFixtureList(); fixture; fixture = fixture->GetNext()) {
+            auto* marker = static_cast<cObject*>(physics::userData(fixture));
+            if (marker && marker != object && std::find(hanging.begin(), hanging.end(), marker) == hanging.end()) {
+                hanging.push_back(marker);
+            }
+        }
+        for (b2JointEdge* edge = body->GetJointList(); edge; edge = edge->next) {
+            if (auto* picture = static_cast<cObject*>(physics::userData(edge->joint))) {
+                hanging.push_back(picture);
+            }
+        }
+        destroyBody(body);
+    }
+    delete object;
+    for (cObject* attached : hanging) {
+        delete attached;
+    }
+}
+
+void cLevel::removePlaced(cObject* object)
+{
+    std::vector<cObject*> group{object};
+    for (size_t i = 0; i < group.size(); ++i) {
+        b2Body* body = group[i]->getBody();
+        for (b2JointEdge* edge = body ? body->GetJointList() : nullptr; edge; edge = edge->next) {
+            auto* other = static_cast<cObject*>(physics::userData(edge->other));
+            if (other && other->isRemovable() && std::find(group.begin(), group.end(), other) == group.end()) {
+                group.push_back(other);
+            }
+        }
+    }
+    for (cObject* member : group) {
+        destroyObject(member);
+    }
+}

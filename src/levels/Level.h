@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/Process.h"
+#include "graphics/DebugRender.h"
+#include "levels/ContactListener.h"
+#include "levels/ContactPoint.h"
+#include "levels/LevelSounds.h"
+
+#include <box2d/b2_collision.h>
+
+#include <vector>
+
+class b2Body;
+class b2World;
+class cObject;
+class cTexture;
+
+/// A playable level: its physics world, the contact points of the last step,
+/// its sounds and switches. It ticks as the first process: rules, step, drawing.
+class cLevel : public cProcess {
+public:
+    static constexpr int CONTACT_POINT_CAPACITY = 2048;
+
+    cLevel();
+    virtual ~cLevel();
+    cLevel(const cLevel&) = delete;
+    cLevel& operator=(const cLevel&) = delete;
+
+    void run(int message) override;
+
+    b2World* getWorld() const { return world; }
+    const ContactPoint* getContactPoints() const { return contactPoints; }
+    int getContactPointCount() const { return contactPointCount; }
+    const LevelSounds& getSounds() const { return sounds; }
+    bool isMuted() const { return muted; }
+    bool isDebugView() const { return debugView; }
+
+    /// Keeps a reported point, unless the buffer is full.
+    void recordContact(const ContactPoint& point);
+    /// Destroys a body so that no recorded point leads into it afterwards.
+    void destroyBody(b2Body* body);
+    /// Destroys an object's body, if it has one, then the object and the
+    /// objects that only hang on that body (markers of its shapes, pictures of
+    /// its joints).
+    void destroyObject(cObject* object);
+    /// Removes a placed object with every placed object jointed to it, so that
+    /// a click takes away a whole skateboard or balance.
+    void removePlaced(cObject* object);
+
+protected:
+    void update();
+
+private:
+    void steer(b2Body* wheel, b2Body* squirrel, b2Body* foot);
+    bool isGrounded(const b2Body* wheel, const b2Body* squirrel, const b2Body* foot) const;
+    void rollRight(b2Body* wheel, b2Body* squirrel, bool grounded);
+    void rollLeft(b2Body* wheel, b2Body* squirrel, bool grounded);
+    void hoverAndRemove();
+    void collectStars(const b2Body* wheel);
+    void feedBirds();
+    void collectHazelnut(const b2Body* wheel);
+    void layRopes();
+    void moveBackground();
+    void switchMute();
+    void applyMute();
+    void switchFullscreen();
+    void switchDebugView();
+    void step();
+
+    b2AABB worldAABB;
+    cDebugRender debugDraw;
+    ContactPoint contactPoints[CONTACT_POINT_CAPACITY];
+    int contactPointCount = 0;
+    ContactListener contactListener;
+    b2World* world = nullptr;
+    bool muted = false;
+    bool debugView = false;
+    LevelSounds sounds;
+    // The mute button's two pictures, the first the one it was made with, the
+    // second made once: switching the image of one picture by name would
+    // upload a new texture at every switch.
+    cTexture* muteImages[2] = {nullptr, nullptr};
+};

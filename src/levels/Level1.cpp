@@ -1,0 +1,169 @@
+#include "levels/Level1.h"
+
+#include "audio/Music.h"
+#include "graphics/Texture.h"
+#include "levels/DragBox.h"
+#include "objects/Object.h"
+#include "objects/ObjectKind.h"
+#include "physics/Physics.h"
+#include "shapes/ShapeFile.h"
+
+#include <iostream>
+#include <string>
+
+namespace {
+
+const char* const LEVEL_DRAWING = "shapes/level.svg";
+constexpr int SCENERY_TILES = 9;
+constexpr float TILE_SIZE = 40.96f;
+constexpr float FIRST_TILE_X = 15.05f;
+
+// The n-th point of a label (counting from 0), or nothing, with a line naming
+// the label, when the drawing has too few: the object that needs it is skipped.
+const b2Vec2* marker(const std::map<std::string, std::vector<b2Vec2>>& markers, const std::string& label,
+                     size_t index = 0)
+{
+    const auto found = markers.find(label);
+    if (found == markers.end() || found->second.size() <= index) {
+        std::cout << "Missing marker \"" << label << "\" in " << LEVEL_DRAWING << "\n" << std::flush;
+        return nullptr;
+    }
+    return &found->second[index];
+}
+
+const std::vector<b2Vec2>& allMarkers(const std::map<std::string, std::vector<b2Vec2>>& markers,
+                                      const std::string& label)
+{
+    static const std::vector<b2Vec2> none;
+    const auto found = markers.find(label);
+    return found == markers.end() ? none : found->second;
+}
+
+cObject* makePicture(int layer, int kind, const char* image, float width, float height, float offsetX,
+                     float offsetY)
+{
+    auto* object = new cObject(layer, kind);
+    object->setTexture(new cTexture(image, width, height, offsetX, offsetY, 0.0f, false, false));
+    return object;
+}
+
+template <class Build>
+void atEach(const std::map<std::string, std::vector<b2Vec2>>& markers, const char* label, Build build)
+{
+    for (const b2Vec2& point : allMarkers(markers, label)) {
+        build(point);
+    }
+}
+
+} // namespace
+
+Level1::Level1()
+{
+    (new cMusic("sounds/music.ogg"))->play(-1);
+    const cShapeFile drawing(LEVEL_DRAWING);
+    const Markers markers = drawing.getPoints();
+    if (const b2Vec2* start = marker(markers, "player")) {
+        createPlayer(getWorld(), start->x, start->y);
+    }
+    new cDragBox(this);
+    buildPictures(markers);
+    buildTerrain(drawing);
+    buildObjects(markers);
+}
+
+void Level1::buildPictures(const Markers& markers)
+{
+    makePicture(20, KIND_MUTE_BUTTON, "images/mute.png", 1.2f, 1.2f, 0.0f, 0.0f);
+    makePicture(-2, KIND_BACKGROUND, "images/background.png", 40.0f, 40.0f, 0.0f, 0.0f);
+    makePicture(-2, KIND_BACKGROUND, "images/background.png", 40.0f, 40.0f, 39.7f, 0.0f);
+    if (const b2Vec2* tree = marker(markers, "backgroundTree")) {
+        cObject* object = new cObject(-1, KIND_PLAIN);
+        object->setPosition(tree->x, tree->y);
+        object->setTexture(new cTexture("images/tree.png", 17.0f, 17.0f, 0.0f, 0.0f, 0.0f, false, false));
+    }
+    for (int k = 1; k <= SCENERY_TILES; ++k) {
+        // The last four tiles sit 3 units higher, where the ground rises.
+        const float offsetY = k <= 5 ? 10.75f : 13.75f;
+        const std::string image = "images/level" + std::to_string(k) + ".png";
+        makePicture(8, KIND_PLAIN, image.c_str(), TILE_SIZE, TILE_SIZE,
+                    FIRST_TILE_X + TILE_SIZE * static_cast<float>(k - 1), offsetY);
+    }
+}
+
+void Level1::buildTerrain(const cShapeFile& drawing)
+{
+    auto* terrain = new cObject(0, KIND_PLAIN);
+    physics::BodyDef bodyDef;
+    bodyDef.userData = terrain;
+    b2Body* body = physics::createBody(getWorld(), bodyDef);
+    terrain->setBody(body);
+    physics::ShapeDef shapeDef;
+    shapeDef.friction = 1.0f;
+    drawing.addShapes(body, shapeDef);
+}
+
+void Level1::buildStar(const Markers& markers, const char* label, int kind, const char* image, float width,
+                       float height, ObjectFactory factory)
+{
+    const b2Vec2* at = marker(markers, label);
+    if (!at) {
+        return;
+    }
+    auto* star = new cObject(1, kind);
+    star->setPosition(at->x, at->y);
+    star->setTexture(new cTexture(image, width, height, 0.0f, 0.0f, 0.0f, false, false));
+    star->setFactory(factory, getWorld());
+}
+
+void Level1::buildObjects(const Markers& markers)
+{
+    b2World* world = getWorld();
+    buildStar(markers, "bowlingStar", KIND_BOWLING_STAR, "images/bowlingStar.png", 2.0f, 2.0f, createBowlingBall);
+    if (const b2Vec2* at = marker(markers, "balance")) {
+        createBalance(world, at->x, at->y, false, nullptr);
+    }
+    buildStar(markers, "balanceStar", KIND_BALANCE_STAR, "images/balanceStar.png", 5.0f, 1.563f, createBalance);
+    atEach(markers, "cherry", [world](b2Vec2 p) { createCherry(world, p.x, p.y, false, nullptr); });
+    buildStar(markers, "cherryStar", KIND_CHERRY_STAR, "images/cherryStar.png", 1.44f, 2.0f, createCherry);
+    for (size_t i = 0; i < 2; ++i) {
+        if (const b2Vec2* at = marker(markers, "bird", i)) {
+            createBird(world, at->x, at->y, false);
+        }
+    }
+    atEach(markers, "cardLeft", [world](b2Vec2 p) { createCardLeft(world, p.x, p.y); });
+    atEach(markers, "cardRight", [world](b2Vec2 p) { createCardRight(world, p.x, p.y); });
+    atEach(markers, "cardTop", [world](b2Vec2 p) { createCardTop(world, p.x, p.y); });
+    atEach(markers, "domino", [world](b2Vec2 p) { createDomino(world, p.x, p.y); });
+    if (const b2Vec2* at = marker(markers, "skate")) {
+        createSkate(world, at->x, at->y, false, nullptr);
+    }
+    buildStar(markers, "skateStar", KIND_SKATE_STAR, "images/skateStar.png", 3.5f, 2.2f, createSkate);
+    if (const b2Vec2* at = marker(markers, "cannon")) {
+        createCannon(world, at->x, at->y, false, nullptr);
+    }
+    buildStar(markers, "cannonStar", KIND_CANNON_STAR, "images/cannonStar.png", 5.0f, 5.0f, createCannon);
+    buildHangingBoxes(markers);
+    atEach(markers, "hazelnut", [world](b2Vec2 p) { createHazelnut(world, p.x, p.y, false, nullptr); });
+}
+
+void Level1::buildHangingBoxes(const Markers& markers)
+{
+    struct HangingBox {
+        std::string name;
+        ObjectFactory factory;
+    };
+    const HangingBox boxes[] = {
+        {"distanceBox", createDistanceBox},   {"distanceBox2", createDistanceBox},
+        {"frequencyBox2", createFrequencyBox}, {"frequencyBox3", createFrequencyBox},
+        {"frequencyBox4", createFrequencyBox},
+    };
+    for (const HangingBox& box : boxes) {
+        const b2Vec2* left = marker(markers, box.name + "AnchorL");
+        const b2Vec2* right = marker(markers, box.name + "AnchorR");
+        const b2Vec2* at = marker(markers, box.name);
+        if (left && right && at) {
+            const b2Vec2 anchors[2] = {*left, *right};
+            box.factory(getWorld(), at->x, at->y, false, anchors);
+        }
+    }
+}

@@ -1,0 +1,351 @@
+// The rules of the game, applied once per tick before the world steps.
+#include "levels/Level.h"
+
+#include "app/Camera.h"
+#include "app/Input.h"
+#include "app/Singleton.h"
+#include "app/Video.h"
+#include "audio/Audio.h"
+#include "audio/Sound.h"
+#include "graphics/Texture.h"
+#include "objects/Object.h"
+#include "objects/ObjectKind.h"
+#include "objects/ObjectList.h"
+#include "physics/Physics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int KEY_UP = 273;
+constexpr int KEY_DOWN = 274;
+constexpr int KEY_RIGHT = 275;
+constexpr int KEY_LEFT = 276;
+constexpr int KEY_D = 100;
+constexpr int KEY_F = 102;
+constexpr int KEY_M = 109;
+
+constexpr float WHEEL_SPIN_LIMIT = 12.0f;
+constexpr float WHEEL_TORQUE = 40.0f;
+constexpr float SQUIRREL_TORQUE = 3.5f;
+constexpr float AIR_FORCE = 20.0f;
+constexpr float DOWN_FORCE = 70.0f;
+constexpr float JUMP_IMPULSE = 18.0f;
+constexpr int ROLL_LOOPS = 10;
+constexpr float MOUSE_BOX_HALF = 0.001f;
+constexpr int MOUSE_SHAPES = 10;
+constexpr float HOVER_TINT = 0.2f;
+constexpr float STAR_MARGIN = 0.6f;
+constexpr float BIRD_REDDENING = 0.04f;
+const b2Vec2 HAZELNUT_RETURN(311.79f, 23.3f);
+constexpr float HAZELNUT_KICK = 8.0f;
+constexpr float ROPE_PICTURE_WIDTH = 19.7f;
+constexpr float PARALLAX = 0.9f;
+constexpr int FULL_VOLUME = 128;
+constexpr float TIME_STEP = 1.0f / 60.0f;
+constexpr int VELOCITY_ITERATIONS = 10;
+constexpr int POSITION_ITERATIONS = 8;
+constexpr float RADIANS_TO_DEGREES = 180.0f / 3.14159265f;
+
+struct StarTool {
+    int kind;
+    int layer;
+    const char* image;
+    float size;
+    b2Vec2 offset;
+};
+
+// The layers put the tools in this order in the registry, which is the order
+// the drag box stacks them in.
+const StarTool STAR_TOOLS[] = {
+    {KIND_BOWLING_STAR, 11, "images/bowling.png", 1.4f, {0.0f, 0.0f}},
+    {KIND_BALANCE_STAR, 12, "images/balanceDragBox.png", 1.4f, {0.0f, 0.0f}},
+    {KIND_CHERRY_STAR, 13, "images/cherry.png", 1.6f, {-0.05f, -0.1f}},
+    {KIND_SKATE_STAR, 14, "images/skateDragBox.png", 1.6f, {0.0f, 0.0f}},
+    {KIND_CANNON_STAR, 15, "images/cannon.png", 1.4f, {0.0f, 0.0f}},
+};
+
+cInput& input() { return Singleton<cInput>::instance(); }
+cObjectList& registry() { return Singleton<cObjectList>::instance(); }
+
+bool keyDown(int key) { return input().keyPressed(key) || input().keyHeld(key); }
+
+bool clicked() { return input().buttonPressed(1) || input().buttonPressed(3) || input().buttonPressed(2); }
+
+b2Body* bodyOfFirst(int kind)
+{
+    cObject* object = registry().getFirstOfKind(kind);
+    return object ? object->getBody() : nullptr;
+}
+
+// The angle that lays a hanging picture along its rope. A rope more
+// horizontal than 45 degrees has no such angle; it is drawn at 45 then.
+float ropeAngle(b2Vec2 a1, b2Vec2 a2)
+{
+    const float ratio = (a1.x - a2.x) / (a1.y - a2.y);
+    const float clamped = std::isnan(ratio) ? 0.0f : std::max(-1.0f, std::min(1.0f, ratio));
+    return -std::asin(clamped) * RADIANS_TO_DEGREES;
+}
+
+} // namespace
+
+void cLevel::update()
+{
+    b2Body* wheel = bodyOfFirst(KIND_WHEEL);
+    b2Body* squirrel = bodyOfFirst(KIND_SQUIRREL);
+    b2Body* foot = bodyOfFirst(KIND_FOOT);
+    if (wheel && squirrel && foot) {
+        Singleton<cCamera>::instance().follow(wheel->GetPosition().x, wheel->GetPosition().y);
+        steer(wheel, squirrel, foot);
+    }
+    hoverAndRemove();
+    if (wheel) {
+        collectStars(wheel);
+    }
+    feedBirds();
+    if (wheel) {
+        collectHazelnut(wheel);
+    }
+    layRopes();
+    moveBackground();
+    switchMute();
+    applyMute();
+    switchFullscreen();
+    switchDebugView();
+    step();
+    registry().syncAll();
+    if (!debugView) {
+        drawAllObjects();
+    }
+    // Box2D 2.4 has no world self-check to run here; it asserts as it goes.
+}
+
+bool cLevel::isGrounded(const b2Body* wheel, const b2Body* squirrel, const b2Body* foot) const
+{
+    for (int i = 0; i < contactPointCount; ++i) {
+        const b2Body* a = contactPoints[i].body1;
+        const b2Body* b = contactPoints[i].body2;
+        const bool onFoot = a == foot || b == foot;
+        const bool ownPart = a == wheel || b == wheel || a == squirrel || b == squirrel;
+        if (onFoot && !ownPart) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void cLevel::steer(b2Body* wheel, b2Body* squirrel, b2Body* foot)
+{
+    const bool grounded = isGrounded(wheel, squirrel, foot);
+    if (keyDown(KEY_RIGHT)) {
+        rollRight(wheel, squirrel, grounded);
+    } else {
+        sounds.rollRightSound->stop();
+    }
+    if (keyDown(KEY_LEFT)) {
+        rollLeft(wheel, squirrel, grounded);
+    } else {
+        sounds.rollLeftSound->stop();
+    }
+    if (keyDown(KEY_DOWN)) {
+        physics::applyForce(wheel, b2Vec2(0.0f, -DOWN_FORCE), wheel->GetPosition());
+    }
+    // Asked first, so that a press in the air is used up and not kept for the landing.
+    if (input().keyPressed(KEY_UP) && grounded) {
+        physics::applyImpulse(wheel, b2Vec2(0.0f, JUMP_IMPULSE), wheel->GetPosition());
+        sounds.jumpSound->play(0);
+    }
+}
+
+void cLevel::rollRight(b2Body* wheel, b2Body* squirrel, bool grounded)
+{
+    if (grounded) {
+        if (wheel->GetAngularVelocity() > -WHEEL_SPIN_LIMIT) {
+            physics::applyTorque(wheel, -WHEEL_TORQUE);
+        }
+        physics::applyTorque(squirrel, SQUIRREL_TORQUE);
+    } else {
+        physics::applyForce(wheel, b2Vec2(AIR_FORCE, 0.0f), wheel->GetPosition());
+    }
+    if (cObject* rider = registry().getFirstOfKind(KIND_SQUIRREL); rider && rider->getTexture()) {
+        rider->getTexture()->setMirrorX(false);
+    }
+    sounds.rollRightSound->play(ROLL_LOOPS);
+}
+
+void cLevel::rollLeft(b2Body* wheel, b2Body* squirrel, bool grounded)
+{
+    if (grounded) {
+        if (wheel->GetAngularVelocity() < WHEEL_SPIN_LIMIT) {
+            physics::applyTorque(wheel, WHEEL_TORQUE);
+        }
+        physics::applyTorque(squirrel, -SQUIRREL_TORQUE);
+    } else {
+        physics::applyForce(wheel, b2Vec2(-AIR_FORCE, 0.0f), wheel->GetPosition());
+    }
+    if (cObject* rider = registry().getFirstOfKind(KIND_SQUIRREL); rider && rider->getTexture()) {
+        rider->getTexture()->setMirrorX(true);
+    }
+    sounds.rollLeftSound->play(ROLL_LOOPS);
+}
+
+void cLevel::hoverAndRemove()
+{
+    const float mx = input().mouseX(), my = input().mouseY();
+    for (cObject* object : registry().getAll()) {
+        if (object->isRemovable() && object->getTexture()) {
+            object->getTexture()->setTint(0.0f, 0.0f, 0.0f);
+        }
+    }
+    b2AABB box;
+    box.lowerBound.Set(mx - MOUSE_BOX_HALF, my - MOUSE_BOX_HALF);
+    box.upperBound.Set(mx + MOUSE_BOX_HALF, my + MOUSE_BOX_HALF);
+    for (b2Fixture* fixture : physics::queryBox(world, box, MOUSE_SHAPES)) {
+        auto* object = static_cast<cObject*>(physics::userData(fixture->GetBody()));
+        if (!object || !object->isRemovable()) {
+            continue;
+        }
+        if (clicked()) {
+            removePlaced(object);
+            sounds.removeSound->play(0);
+            return;
+        }
+        if (object->getTexture()) {
+            object->getTexture()->setTint(HOVER_TINT, HOVER_TINT, HOVER_TINT);
+        }
+    }
+}
+
+void cLevel::collectStars(const b2Body* wheel)
+{
+    const b2Vec2 centre = wheel->GetWorldCenter();
+    for (const StarTool& star : STAR_TOOLS) {
+        cObject* object = registry().getFirstOfKind(star.kind);
+        if (!object || object->isTool() || !object->containsPoint(centre.x, centre.y, STAR_MARGIN)) {
+            continue;
+        }
+        object->setTool(true);
+        object->setLayer(star.layer);
+        object->setTexture(
+            new cTexture(star.image, star.size, star.size, star.offset.x, star.offset.y, 0.0f, false, false));
+        sounds.pickupSound->play(0);
+    }
+}
+
+void cLevel::feedBirds()
+{
+    const ObjectList birds = registry().getAllOfKind(KIND_BIRD);
+    for (cObject* cherry : registry().getAllOfKind(KIND_CHERRY)) {
+        for (cObject* bird : birds) {
+            if (cherry->isDragged() || !registry().isTouching(cherry->getBody(), bird->getBody())) {
+                continue;
+            }
+            if (cTexture* picture = bird->getTexture()) {
+                picture->setTint(picture->getRed(), picture->getGreen() - BIRD_REDDENING,
+                                 picture->getBlue() - BIRD_REDDENING);
+            }
+            destroyObject(cherry);
+            sounds.hitSound->play(0);
+            break;
+        }
+    }
+}
+
+void cLevel::collectHazelnut(const b2Body* wheel)
+{
+    for (cObject* nut : registry().getAllOfKind(KIND_HAZELNUT)) {
+        if (!registry().isTouching(nut->getBody(), wheel)) {
+            continue;
+        }
+        destroyObject(nut);
+        const ObjectList made = createHazelnut(world, HAZELNUT_RETURN.x, HAZELNUT_RETURN.y, false, nullptr);
+        b2Body* body = made.front()->getBody();
+        physics::applyImpulse(body, b2Vec2(0.0f, HAZELNUT_KICK), body->GetPosition());
+        sounds.hitSound->play(0);
+        return;
+    }
+}
+
+void cLevel::layRopes()
+{
+    for (b2Joint* joint = world->GetJointList(); joint; joint = joint->GetNext()) {
+        auto* picture = static_cast<cObject*>(physics::userData(joint));
+        if (!picture || picture->getKind() != KIND_JOINT_PICTURE) {
+            continue;
+        }
+        const b2Vec2 a1 = joint->GetAnchorA(), a2 = joint->GetAnchorB();
+        picture->setPosition(0.5f * (a1.x + a2.x), 0.5f * (a1.y + a2.y));
+        if (cTexture* texture = picture->getTexture()) {
+            texture->setAngle(ropeAngle(a1, a2));
+            texture->setSize(ROPE_PICTURE_WIDTH, (a2 - a1).Length());
+        }
+    }
+}
+
+void cLevel::moveBackground()
+{
+    const cCamera& camera = Singleton<cCamera>::instance();
+    for (cObject* background : registry().getAllOfKind(KIND_BACKGROUND)) {
+        background->setPosition(PARALLAX * camera.x(), PARALLAX * camera.y());
+    }
+}
+
+void cLevel::switchMute()
+{
+    if (input().keyPressed(KEY_M)) {
+        muted = !muted;
+        return;
+    }
+    cObject* button = registry().getFirstOfKind(KIND_MUTE_BUTTON);
+    if (button && clicked() && button->containsPoint(input().mouseX(), input().mouseY(), 0.0f)) {
+        muted = !muted;
+    }
+}
+
+void cLevel::applyMute()
+{
+    cAudio& audio = Singleton<cAudio>::instance();
+    audio.setMusicVolume(muted ? 0 : FULL_VOLUME);
+    audio.setEffectsVolume(muted ? 0 : FULL_VOLUME);
+    cObject* button = registry().getFirstOfKind(KIND_MUTE_BUTTON);
+    if (!button || !button->getTexture()) {
+        return;
+    }
+    if (!muteImages[0]) {
+        muteImages[0] = button->getTexture();
+    }
+    if (muted && !muteImages[1]) {
+        const cTexture* shown = muteImages[0];
+        muteImages[1] = new cTexture("images/muted.png", shown->getWidth(), shown->getHeight(), 0.0f, 0.0f,
+                                     0.0f, false, false);
+    }
+    button->setTexture(muteImages[muted ? 1 : 0]);
+}
+
+void cLevel::switchFullscreen()
+{
+    if (input().keyPressed(KEY_F)) {
+        Singleton<cVideo>::instance().toggleFullscreen();
+    }
+}
+
+void cLevel::switchDebugView()
+{
+    if (input().keyPressed(KEY_D)) {
+        debugView = !debugView;
+    }
+    debugDraw.SetFlags(debugView ? b2Draw::e_shapeBit | b2Draw::e_jointBit : 0);
+}
+
+void cLevel::step()
+{
+    world->SetWarmStarting(true);
+    world->SetContinuousPhysics(true);
+    // Cleared just before the step: the rules, which run before it, see the
+    // last step's contacts, and the drag box, which runs after, sees this one's.
+    contactPointCount = 0;
+    physics::step(world, TIME_STEP, VELOCITY_ITERATIONS, POSITION_ITERATIONS);
+    contactListener.recordTouching(world);
+    physics::freezeOutside(world, worldAABB);
+}

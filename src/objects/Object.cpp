@@ -1,0 +1,59 @@
+#include "objects/Object.h"
+
+#include "app/Singleton.h"
+#include "graphics/Texture.h"
+#include "objects/ObjectList.h"
+
+#include <box2d/b2_body.h>
+
+cObject::cObject(int layer, int kind) : layer(layer), kind(kind)
+{
+    Singleton<cObjectList>::instance().add(this);
+}
+
+cObject::~cObject() { Singleton<cObjectList>::instance().remove(this); }
+
+void cObject::setPosition(float newX, float newY)
+{
+    x = newX;
+    y = newY;
+}
+
+void cObject::setFactory(ObjectFactory newFactory, b2World* world)
+{
+    factory = newFactory;
+    factoryWorld = world;
+}
+
+void cObject::setLayer(int newLayer)
+{
+    layer = newLayer;
+    Singleton<cObjectList>::instance().sort();
+}
+
+ObjectList cObject::createFromFactory(bool preview) const
+{
+    return factory ? factory(factoryWorld, x, y, preview, nullptr) : ObjectList();
+}
+
+bool cObject::containsPoint(float px, float py, float margin) const
+{
+    if (!texture) {
+        return false;
+    }
+    const float hw = texture->getWidth() * 0.5f;
+    const float hh = texture->getHeight() * 0.5f;
+    return x - hw - margin <= px && px <= x + hw + margin && y - hh - margin <= py && py <= y + hh + margin;
+}
+
+void cObject::syncFromBody()
+{
+    if (!body) {
+        return;
+    }
+    x = body->GetPosition().x;
+    y = body->GetPosition().y;
+    if (texture) {
+        texture->setAngle(static_cast<float>(body->GetAngle() * 180.0 / 3.141592653589793));
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "objects/ObjectFactory.h"
+
+class b2Body;
+class cLevel;
+
+/// The registry of every game object, kept in drawing order (ascending layer).
+class cObjectList final {
+public:
+    void add(cObject* object);
+    void remove(cObject* object);
+    /// Restores layer order after an object changed its layer.
+    void sort();
+
+    /// A copy, so that callers may delete objects while they walk it.
+    ObjectList getAll() const { return objects; }
+    cObject* getFirstOfKind(int kind) const;
+    ObjectList getAllOfKind(int kind) const;
+
+    /// The level whose recorded contacts answer the touching queries.
+    void setLevel(cLevel* current) { level = current; }
+    cLevel* getLevel() const { return level; }
+    /// Every body that shares a recorded contact point with the body, once per
+    /// point; a body destroyed since the point was recorded shows as null.
+    std::vector<b2Body*> getTouchingBodies(const b2Body* body) const;
+    bool isTouchingAnything(const b2Body* body) const;
+    bool isTouching(const b2Body* body, const b2Body* other) const;
+
+    void syncAll();
+
+private:
+    cLevel* level = nullptr;
+    ObjectList objects;
+};
+
+/// Draws every object that has a picture, lowest layer first.
+void drawAllObjects();
