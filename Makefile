@@ -4,7 +4,7 @@ BUILD := build/release
 TEST_BUILD := build/test
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test clean assets
+.PHONY: all deps build run test clean level assets
 
 all: build
 
@@ -26,6 +26,9 @@ test: deps
 # Rebuilds the committed data files from tools/assets (needs the asset tools).
 assets:
 	@./tools/build-assets
+
+level:
+	python3 tools/level/levelgen.py tools/level/level1.txt data/shapes/level.svg
 
 clean:
 	rm -rf build
