@@ -24,10 +24,10 @@ public:
     /// Halts this sound; other sounds keep playing.
     void stop();
     void setRestart(bool restartWhilePlaying);
-
-private:
+    /// Whether this sound's own sample is still playing on its channel.
     bool isPlaying() const;
 
+private:
     Mix_Chunk* chunk = nullptr;
     std::string name;
     int channel = -1;

@@ -39,6 +39,8 @@ public:
     float getRed() const { return red; }
     float getGreen() const { return green; }
     float getBlue() const { return blue; }
+    float getAlpha() const { return alpha; }
+    bool isMirroredX() const { return mirrorX; }
     /// The OpenGL texture shown, 0 when there is none.
     unsigned int getId() const { return id; }
     /// The image this picture read itself; empty when it shares or has none.
