@@ -4,6 +4,8 @@ import os
 import subprocess
 import tempfile
 
+import pngalpha
+
 INK = "#4a2c17"  # the one outline colour of every picture
 
 
@@ -90,11 +92,12 @@ def document(frame, pixels, defs, items):
 
 
 def render(svg_text, out_png):
-    """Renders the SVG text to an RGBA PNG; the SVG is kept beside nothing."""
+    """Renders the SVG text to an RGBA PNG."""
     with tempfile.NamedTemporaryFile("w", suffix=".svg", delete=False) as source:
         source.write(svg_text)
     try:
         subprocess.run(["rsvg-convert", "-f", "png", "-o", out_png, source.name], check=True)
+        pngalpha.ensure_alpha(out_png)
     finally:
         os.unlink(source.name)
 

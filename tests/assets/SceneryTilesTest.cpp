@@ -1,0 +1,116 @@
+#include "assets/AssetFiles.h"
+
+#include "shapes/ShapeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+// The game shows nine 1024-pixel tiles, 40.96 units each, in two rows.
+constexpr int TILE_COUNT = 9;
+constexpr float TILE_SIZE = 40.96f;
+constexpr float TILE_EDGE = 0.1f;      // sampling this close to a tile's edge is left out
+constexpr float OUTLINE_EDGE = 0.25f;  // nor this close to a terrain outline
+
+PictureFrame tileFrame(int k)
+{
+    return {TILE_SIZE, TILE_SIZE, 15.05f + TILE_SIZE * static_cast<float>(k - 1),
+            k <= 5 ? 10.75f : 13.75f, false};
+}
+
+bool wellWithin(const PictureFrame& frame, b2Vec2 p)
+{
+    return std::abs(p.x - frame.x) < frame.width / 2 - TILE_EDGE &&
+           std::abs(p.y - frame.y) < frame.height / 2 - TILE_EDGE;
+}
+
+class SceneryTiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!std::ifstream(dataPath("shapes/level.svg"))) {
+            GTEST_SKIP() << "no level drawing yet";
+        }
+        const cShapeFile level(dataPath("shapes/level.svg"));
+        for (const auto& outline : level.getOutlines()) {
+            if (outline.size() >= 3) {
+                terrain.push_back(outline);
+            }
+        }
+        for (int k = 1; k <= TILE_COUNT; ++k) {
+            tiles.emplace_back(new Picture("images/level" + std::to_string(k) + ".png"));
+        }
+    }
+
+    bool nearOrInsideTerrain(b2Vec2 p) const
+    {
+        for (const auto& outline : terrain) {
+            if (insideOutline(p, outline) || distanceToOutline(p, outline) < OUTLINE_EDGE) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::vector<std::vector<b2Vec2>> terrain;
+    std::vector<std::unique_ptr<Picture>> tiles;
+};
+
+TEST_F(SceneryTiles, AreRgbaAtTwentyFivePixelsPerUnit)
+{
+    for (int k = 1; k <= TILE_COUNT; ++k) {
+        const Picture& tile = *tiles[k - 1];
+        ASSERT_TRUE(tile.loaded()) << "level" << k;
+        EXPECT_EQ(tile.width(), 1024);
+        EXPECT_EQ(tile.height(), 1024);
+        EXPECT_EQ(tile.bytesPerPixel(), 4);
+    }
+}
+
+TEST_F(SceneryTiles, ShowTheTerrainWhereThePhysicsHasIt)
+{
+    ASSERT_FALSE(terrain.empty());
+    int checked = 0;
+    for (const auto& outline : terrain) {
+        for (const b2Vec2& p : pointsInside(outline, 0.8f)) {
+            if (distanceToOutline(p, outline) < OUTLINE_EDGE) {
+                continue;
+            }
+            for (int k = 1; k <= TILE_COUNT; ++k) {
+                if (wellWithin(tileFrame(k), p) && tiles[k - 1]->loaded()) {
+                    ++checked;
+                    EXPECT_GT(tiles[k - 1]->alphaAtWorld(tileFrame(k), p), 200)
+                        << "level" << k << " at " << p.x << ", " << p.y;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
+TEST_F(SceneryTiles, LeaveOpenSpaceClear)
+{
+    const float step = 0.8f;
+    for (int k = 1; k <= TILE_COUNT; ++k) {
+        const PictureFrame frame = tileFrame(k);
+        ASSERT_TRUE(tiles[k - 1]->loaded());
+        int failures = 0;
+        for (float x = frame.x - TILE_SIZE / 2; x < frame.x + TILE_SIZE / 2; x += step) {
+            for (float y = frame.y - TILE_SIZE / 2; y < frame.y + TILE_SIZE / 2; y += step) {
+                const b2Vec2 p(x, y);
+                if (!wellWithin(frame, p) || nearOrInsideTerrain(p)) {
+                    continue;
+                }
+                const int alpha = tiles[k - 1]->alphaAtWorld(frame, p);
+                if (alpha > 8 && failures++ < 5) {
+                    ADD_FAILURE() << "level" << k << " paints open space at " << x << ", " << y;
+                }
+            }
+        }
+        EXPECT_EQ(failures, 0) << "level" << k;
+    }
+}
+
+} // namespace
