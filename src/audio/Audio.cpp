@@ -78,3 +78,5 @@ void cAudio::setMusicVolume(int volume)
 {
     Mix_VolumeMusic(clampVolume(volume));
 }
+
+bool cAudio::isFirstFailure(const std::string& fileName) { return failedFiles.insert(fileName).second; }

@@ -48,7 +48,9 @@ bool cSound::load(const std::string& fileName)
     cAudio& audio = Singleton<cAudio>::instance();
     Mix_Chunk* loaded = loadChunk(fileName);
     if (loaded == nullptr) {
-        std::cout << "Failed to load sound " << fileName << std::endl;
+        if (audio.isFirstFailure(fileName)) {
+            std::cout << "Failed to load sound " << fileName << std::endl;
+        }
         return false;
     }
     // A reload replaces the sample; registering twice would free it twice.

@@ -91,10 +91,14 @@ void cTexture::load(const std::string& imageName)
         }
         return;
     }
+    if (manager.isMissing(imageName)) {
+        return;
+    }
     SDL_Surface* surface = readImage(imageName);
     SDL_Surface* uploadable = surface ? uploadableSurface(surface) : nullptr;
     if (!uploadable) {
         std::cout << "Failed to load the image: " << imageName << ", Error: " << SDL_GetError() << std::endl;
+        manager.markMissing(imageName);
         SDL_FreeSurface(surface);
         return;
     }
@@ -139,6 +143,10 @@ void cTexture::upload(SDL_Surface* surface)
 
 void cTexture::draw()
 {
+    // Without its image a picture would be a blank box hiding the scene.
+    if (id == 0) {
+        return;
+    }
     glPushMatrix();
     cVideo& video = Singleton<cVideo>::instance();
     if (video.boundTexture() != id) {

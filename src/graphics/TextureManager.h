@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
     /// did not survive are read and uploaded again.
     void reloadAll();
 
+    /// Remembers an image that could not be read, so that it is reported once.
+    void markMissing(const std::string& name) { missing.insert(name); }
+    bool isMissing(const std::string& name) const { return missing.count(name) != 0; }
     /// The registered pictures, in order of registration.
     const std::vector<cTexture*>& getTextures() const { return textures; }
 
@@ -37,4 +41,5 @@ private:
 
     std::vector<cTexture*> textures;
     std::vector<Sharer> sharers;
+    std::set<std::string> missing;
 };

@@ -20,12 +20,15 @@ constexpr float FIRST_TILE_X = 15.05f;
 
 // The n-th point of a label (counting from 0), or nothing, with a line naming
 // the label, when the drawing has too few: the object that needs it is skipped.
+// A drawing without any marker was already reported as unreadable.
 const b2Vec2* marker(const std::map<std::string, std::vector<b2Vec2>>& markers, const std::string& label,
                      size_t index = 0)
 {
     const auto found = markers.find(label);
     if (found == markers.end() || found->second.size() <= index) {
-        std::cout << "Missing marker \"" << label << "\" in " << LEVEL_DRAWING << "\n" << std::flush;
+        if (!markers.empty()) {
+            std::cout << "Missing marker \"" << label << "\" in " << LEVEL_DRAWING << "\n" << std::flush;
+        }
         return nullptr;
     }
     return &found->second[index];

@@ -183,9 +183,11 @@ TEST_F(SoundTest, MissingFileIsReportedOnceAndLeavesASilentSound)
 {
     CoutCapture output;
     auto* missing = new cSound("sounds/missing.wav");
+    auto* sameFile = new cSound("sounds/missing.wav");
 
     missing->play(0);
     missing->stop();
+    sameFile->play(0);
 
     EXPECT_EQ(output.text(), "Failed to load sound sounds/missing.wav\n");
     EXPECT_TRUE(playingChannels().empty());

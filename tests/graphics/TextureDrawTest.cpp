@@ -95,21 +95,22 @@ TEST_F(TextureDraw, AlphaBlendsWithTheBackground)
                           {(STEEL.r + bg.r) / 2, (STEEL.g + bg.g) / 2, (STEEL.b + bg.b) / 2, 255}));
 }
 
-TEST_F(TextureDraw, MissingImageIsReportedOnceAndDrawnInTheTintColour)
+TEST_F(TextureDraw, MissingImageIsReportedOnceAndLeavesTheSceneVisible)
 {
     CoutCapture output;
     cTexture texture(MISSING, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture sameImage(MISSING, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
     texture.setTint(0.0f, -1.0f, -1.0f);
     texture.draw();
-    texture.draw();
+    sameImage.draw();
 
     EXPECT_EQ(0u, texture.getId());
     EXPECT_EQ(1, output.count("Failed to load the image: "));
     EXPECT_EQ(0u, output.text().find(std::string("Failed to load the image: ") + MISSING + ", Error: "))
         << output.text();
     EXPECT_EQ('\n', output.text().back());
-    EXPECT_TRUE(colorNear(window.pixelAt(-4.0f, 4.0f), {255, 0, 0, 255}));
-    EXPECT_TRUE(colorNear(window.pixelAt(4.0f, -4.0f), {255, 0, 0, 255}));
+    EXPECT_TRUE(colorNear(window.pixelAt(-4.0f, 4.0f), TestWindow::BACKGROUND));
+    EXPECT_TRUE(colorNear(window.pixelAt(4.0f, -4.0f), TestWindow::BACKGROUND));
 }
 
 TEST_F(TextureDraw, SwitchingToAMissingImageKeepsThePicture)
