@@ -110,11 +110,16 @@ def balance_fix():
 
 
 def balance_icon():
-    """The balance at a glance, fitted into a square tool picture."""
-    jx, jy = g.BALANCE_JOINT
-    tilt = "rotate(-12) translate(%s,%s)" % (jx, jy)
-    scene = [svg.group(beam_items(), tilt), svg.group(stand_items())]
-    return [], [svg.group(scene, "scale(0.28) translate(0,0.2)")]
+    """The balance at a glance: a short thick beam tipped on its stand."""
+    beam = [(-0.62, -0.08), (0.62, -0.08), (0.62, 0.08), (-0.62, 0.08)]
+    tipped = svg.group([svg.polygon(beam, WOOD, width=0.05),
+                        svg.rect(-0.6, -0.06, 0.16, 0.12, "#7fbf5a", width=0.0),
+                        svg.rect(0.44, -0.06, 0.16, 0.12, "#7fbf5a", width=0.0),
+                        svg.polygon(beam, "none", width=0.05)], "translate(0,0.05) rotate(-14)")
+    stand = svg.polygon([(-0.28, -0.5), (0.28, -0.5), (0.06, 0.02), (-0.06, 0.02)], "#c0504d",
+                        width=0.05)
+    bolt = svg.circle(0, 0.05, 0.07, "#d8dde3", width=0.03)
+    return [], [tipped, stand, bolt]
 
 
 def skate_icon():
