@@ -3,8 +3,11 @@ JOBS ?= 2
 BUILD := build/release
 TEST_BUILD := build/test
 CMAKE_FLAGS ?=
+FUZZ_BUILD := build/fuzz
+FUZZER := $(FUZZ_BUILD)/tests/fuzz/fuzz_shapefile
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build run test clean level assets
+.PHONY: all deps build run test clean level assets fuzz fuzz-build package screenshot
 
 all: build
 
@@ -18,10 +21,20 @@ build: deps
 run: build
 	cd data && ../$(BUILD)/quib
 
-test: deps
-	@cmake -S . -B $(TEST_BUILD) -DQUIB_SANITIZE=ON -DQUIB_WERROR=ON $(CMAKE_FLAGS) >/dev/null
+test: deps fuzz-build
+	@cmake -S . -B $(TEST_BUILD) -DQUIB_SANITIZE=ON -DQUIB_WERROR=ON \
+		-DQUIB_FUZZ_BINARY=$(CURDIR)/$(FUZZER) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD) -j$(JOBS)
 	@./scripts/run-headless ctest --test-dir $(TEST_BUILD) --output-on-failure -j$(JOBS)
+
+# The fuzzer needs clang, so it has a build of its own; the tests run it briefly,
+# `make fuzz` for FUZZ_SECONDS.
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DQUIB_FUZZ=ON -DQUIB_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_shapefile
+
+fuzz: fuzz-build
+	@sh tests/fuzz/run-fuzzer.sh $(FUZZER) $(FUZZ_SECONDS) $(FUZZ_BUILD)/shapefile
 
 # Rebuilds the committed data files from tools/assets (needs the asset tools).
 assets:
@@ -29,6 +42,14 @@ assets:
 
 level:
 	python3 tools/level/levelgen.py tools/level/level1.txt data/shapes/level.svg
+
+# A Debian package of the release build: build/quib_<version>_<arch>.deb
+package: build
+	@cd $(BUILD) && cpack -B $(CURDIR)/build >/dev/null
+	@ls build/quib_*.deb
+
+screenshot: build
+	@./tools/screenshot.sh $(BUILD)/quib
 
 clean:
 	rm -rf build
