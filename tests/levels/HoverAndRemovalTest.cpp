@@ -1,0 +1,133 @@
+#include "levels/LevelTest.h"
+
+#include "app/Singleton.h"
+#include "audio/Sound.h"
+#include "graphics/Texture.h"
+#include "objects/Object.h"
+#include "objects/ObjectList.h"
+
+#include <box2d/box2d.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr float HOVER = 0.2f;
+
+class HoverAndRemovalTest : public LevelTest {
+protected:
+    static ObjectList placed(const ObjectList& objects)
+    {
+        for (cObject* object : objects) {
+            object->setRemovable(true);
+        }
+        return objects;
+    }
+
+    static void pointAtBody(const cObject* object, float dy = 0.0f)
+    {
+        pointAt(object->getBody()->GetPosition().x, object->getBody()->GetPosition().y + dy);
+    }
+
+    static bool isListed(const cObject* object)
+    {
+        const ObjectList all = Singleton<cObjectList>::instance().getAll();
+        return std::find(all.begin(), all.end(), object) != all.end();
+    }
+
+    static void expectTint(const cObject* object, float level)
+    {
+        const cTexture* picture = object->getTexture();
+        EXPECT_FLOAT_EQ(picture->getRed(), level);
+        EXPECT_FLOAT_EQ(picture->getGreen(), level);
+        EXPECT_FLOAT_EQ(picture->getBlue(), level);
+    }
+
+    static cSound* removeSound() { return level->getSounds().removeSound; }
+};
+
+TEST_F(HoverAndRemovalTest, HoveringAPlacedObjectTintsItUntilTheMouseLeaves)
+{
+    cObject* ball = placed(createBowlingBall(world(), 0.0f, 0.8f, false, nullptr)).front();
+    tick();
+    pointAtBody(ball);
+    tick();
+    expectTint(ball, HOVER);
+    tick();
+    expectTint(ball, HOVER);
+
+    pointAt(8.0f, 6.0f);
+    tick();
+    expectTint(ball, 0.0f);
+    EXPECT_TRUE(isListed(ball));
+}
+
+TEST_F(HoverAndRemovalTest, LevelObjectsAreNeitherTintedNorRemoved)
+{
+    cObject* ball = createBowlingBall(world(), 0.0f, 0.8f, false, nullptr).front();
+    tick();
+    const int bodies = world()->GetBodyCount();
+    pointAtBody(ball);
+    tick();
+    expectTint(ball, 0.0f);
+    click();
+    tick();
+    EXPECT_TRUE(isListed(ball));
+    EXPECT_EQ(world()->GetBodyCount(), bodies);
+    EXPECT_FALSE(removeSound()->isPlaying());
+}
+
+TEST_F(HoverAndRemovalTest, ClickingAPlacedObjectRemovesItWithASound)
+{
+    for (int button : {1, 3, 2}) {
+        SCOPED_TRACE(button);
+        cObject* ball = placed(createBowlingBall(world(), 0.0f, 0.8f, false, nullptr)).front();
+        tick();
+        const int bodies = world()->GetBodyCount();
+        pointAtBody(ball);
+        click(button);
+        tick();
+        EXPECT_FALSE(isListed(ball));
+        EXPECT_EQ(world()->GetBodyCount(), bodies - 1);
+        EXPECT_TRUE(removeSound()->isPlaying());
+        removeSound()->stop();
+    }
+}
+
+class SkateboardRemovalTest : public HoverAndRemovalTest, public ::testing::WithParamInterface<int> {};
+
+// The board's deck lies 0.24 to 0.46 above its body; the wheels hang below it.
+TEST_P(SkateboardRemovalTest, ClickingAnyPartOfAPlacedSkateboardRemovesAllOfIt)
+{
+    const ObjectList skate = placed(createSkate(world(), 0.0f, 0.3f, false, nullptr));
+    ASSERT_EQ(skate.size(), 3u);
+    tick(10);
+    const int bodies = world()->GetBodyCount();
+    const int joints = world()->GetJointCount();
+    const size_t objects = Singleton<cObjectList>::instance().getAll().size();
+
+    const int part = GetParam();
+    pointAtBody(skate[part], part == 0 ? 0.35f : 0.0f);
+    click();
+    tick();
+    EXPECT_EQ(world()->GetBodyCount(), bodies - 3);
+    EXPECT_EQ(world()->GetJointCount(), joints - 2);
+    EXPECT_EQ(Singleton<cObjectList>::instance().getAll().size(), objects - 3);
+    EXPECT_TRUE(removeSound()->isPlaying());
+}
+
+INSTANTIATE_TEST_SUITE_P(BoardAndWheels, SkateboardRemovalTest, ::testing::Values(0, 1, 2));
+
+TEST_F(HoverAndRemovalTest, ClickingAPlacedBalanceRemovesPivotAndBeam)
+{
+    const ObjectList balance = placed(createBalance(world(), 0.0f, 0.74f, false, nullptr));
+    tick(10);
+    const int bodies = world()->GetBodyCount();
+    pointAtBody(balance[1]);
+    click();
+    tick();
+    EXPECT_EQ(world()->GetBodyCount(), bodies - 2);
+    EXPECT_EQ(world()->GetJointCount(), 0);
+}
+
+} // namespace

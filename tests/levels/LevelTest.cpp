@@ -1,0 +1,88 @@
+#include "levels/LevelTest.h"
+
+#include "app/Application.h"
+#include "app/Input.h"
+#include "app/Singleton.h"
+#include "app/Video.h"
+#include "graphics/Texture.h"
+#include "levels/DragBox.h"
+#include "objects/Object.h"
+#include "objects/ObjectKind.h"
+#include "objects/ObjectList.h"
+
+#include <SDL.h>
+
+#include <unistd.h>
+
+FlatLevel* LevelTest::level = nullptr;
+
+void LevelTest::SetUp()
+{
+    ASSERT_EQ(chdir(QUIB_SOURCE_DIR "/data"), 0);
+    ASSERT_TRUE(Singleton<cVideo>::instance().open(640, 480, 32, "QUIB"));
+    level = new FlatLevel;
+    SDL_LockAudio();
+}
+
+void LevelTest::TearDown() { SDL_UnlockAudio(); }
+
+cInput& LevelTest::input() { return Singleton<cInput>::instance(); }
+
+void LevelTest::tick(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        cApplication::tick();
+    }
+}
+
+void LevelTest::pointAt(float x, float y) { input().moveMouse(x - input().mouseX(), y - input().mouseY()); }
+
+void LevelTest::click(int button)
+{
+    input().setButton(button, cInput::DOWN);
+    input().setButton(button, cInput::UP);
+}
+
+void LevelTest::pressKey(int key) { input().setKey(key, cInput::DOWN); }
+
+void LevelTest::releaseKey(int key) { input().setKey(key, cInput::UP); }
+
+void LevelTest::placePlayer(float x, float y) { createPlayer(world(), x, y); }
+
+cObject* LevelTest::firstOfKind(int kind) { return Singleton<cObjectList>::instance().getFirstOfKind(kind); }
+
+b2Body* LevelTest::bodyOf(int kind)
+{
+    cObject* object = firstOfKind(kind);
+    return object ? object->getBody() : nullptr;
+}
+
+cObject* LevelTest::addStar(int kind, ObjectFactory factory, float x, float y)
+{
+    auto* star = new cObject(1, kind);
+    star->setPosition(x, y);
+    star->setTexture(new cTexture("images/bowlingStar.png", 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false));
+    star->setFactory(factory, world());
+    return star;
+}
+
+cObject* LevelTest::addMuteButton(float x, float y)
+{
+    auto* button = new cObject(20, KIND_MUTE_BUTTON);
+    button->setPosition(x, y);
+    button->setTexture(new cTexture("images/mute.png", 1.2f, 1.2f, 0.0f, 0.0f, 0.0f, false, false));
+    return button;
+}
+
+cDragBox* LevelTest::addDragBox() { return new cDragBox(level); }
+
+ObjectList LevelTest::dragged()
+{
+    ObjectList carried;
+    for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
+        if (object->isDragged()) {
+            carried.push_back(object);
+        }
+    }
+    return carried;
+}

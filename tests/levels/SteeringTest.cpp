@@ -1,0 +1,226 @@
+#include "levels/LevelTest.h"
+
+#include "audio/Sound.h"
+#include "graphics/Texture.h"
+#include "objects/Object.h"
+#include "objects/ObjectKind.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <box2d/box2d.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr float TICK = 1.0f / 60.0f;
+constexpr float GRAVITY = 20.0f;
+constexpr int SETTLE_TICKS = 20;
+
+class SteeringTest : public LevelTest {
+protected:
+    b2Body* wheel() const { return bodyOf(KIND_WHEEL); }
+    b2Body* squirrel() const { return bodyOf(KIND_SQUIRREL); }
+    cTexture* squirrelPicture() const { return firstOfKind(KIND_SQUIRREL)->getTexture(); }
+    const LevelSounds& sounds() const { return level->getSounds(); }
+
+    std::vector<b2Body*> playerBodies() const { return {wheel(), squirrel(), bodyOf(KIND_FOOT)}; }
+
+    float playerMass() const
+    {
+        float mass = 0.0f;
+        for (b2Body* body : playerBodies()) {
+            mass += body->GetMass();
+        }
+        return mass;
+    }
+
+    // The joints only pass forces between the parts, so the momentum of the
+    // whole player changes by exactly what the rules and gravity apply.
+    b2Vec2 playerMomentum() const
+    {
+        b2Vec2 momentum(0.0f, 0.0f);
+        for (b2Body* body : playerBodies()) {
+            momentum += body->GetMass() * body->GetLinearVelocity();
+        }
+        return momentum;
+    }
+
+    void settleOnGround()
+    {
+        placePlayer(0.0f);
+        tick(SETTLE_TICKS);
+    }
+
+    // Rolling along the ground without slipping, so that friction adds no torque.
+    void rollAt(float angularVelocity)
+    {
+        const float speed = -angularVelocity * FlatLevel::WHEEL_REST_Y;
+        for (b2Body* body : playerBodies()) {
+            body->SetLinearVelocity(b2Vec2(speed, 0.0f));
+        }
+        wheel()->SetAngularVelocity(angularVelocity);
+        squirrel()->SetAngularVelocity(0.0f);
+    }
+
+    void placeInTheAir()
+    {
+        placePlayer(0.0f, 20.0f);
+        tick();
+    }
+};
+
+TEST_F(SteeringTest, HoldingRightOnGroundRollsTheWheelRight)
+{
+    settleOnGround();
+    pressKey(SDLK_RIGHT);
+    tick(30);
+    EXPECT_LT(wheel()->GetAngularVelocity(), -3.0f);
+    EXPECT_GT(wheel()->GetPosition().x, 1.0f);
+    EXPECT_GT(squirrel()->GetAngle(), 0.05f) << "the squirrel leans back against the roll";
+    EXPECT_FALSE(squirrelPicture()->isMirroredX());
+    EXPECT_TRUE(sounds().rollRightSound->isPlaying());
+    EXPECT_FALSE(sounds().rollLeftSound->isPlaying());
+}
+
+TEST_F(SteeringTest, HoldingLeftOnGroundRollsTheWheelLeftAndTurnsTheSquirrel)
+{
+    settleOnGround();
+    pressKey(SDLK_LEFT);
+    tick(30);
+    EXPECT_GT(wheel()->GetAngularVelocity(), 3.0f);
+    EXPECT_LT(wheel()->GetPosition().x, -1.0f);
+    EXPECT_LT(squirrel()->GetAngle(), -0.05f);
+    EXPECT_TRUE(squirrelPicture()->isMirroredX());
+    EXPECT_TRUE(sounds().rollLeftSound->isPlaying());
+}
+
+TEST_F(SteeringTest, WheelBelowItsSpeedLimitGetsTheGroundTorque)
+{
+    settleOnGround();
+    rollAt(-11.0f);
+    pressKey(SDLK_RIGHT);
+    tick();
+    EXPECT_LT(wheel()->GetAngularVelocity(), -11.2f);
+}
+
+class SpeedLimitTest : public SteeringTest, public ::testing::WithParamInterface<float> {};
+
+TEST_P(SpeedLimitTest, WheelAtItsSpeedLimitGetsNoTorqueButTheSquirrelDoes)
+{
+    settleOnGround();
+    rollAt(GetParam());
+    pressKey(SDLK_RIGHT);
+    tick();
+    EXPECT_NEAR(wheel()->GetAngularVelocity(), GetParam(), 0.05f);
+    EXPECT_GT(squirrel()->GetAngularVelocity(), 0.3f);
+}
+
+INSTANTIATE_TEST_SUITE_P(AtAndBeyond, SpeedLimitTest, ::testing::Values(-12.0f, -13.0f));
+
+TEST_F(SteeringTest, WheelAtItsLeftSpeedLimitGetsNoTorqueButTheSquirrelDoes)
+{
+    settleOnGround();
+    rollAt(12.0f);
+    pressKey(SDLK_LEFT);
+    tick();
+    EXPECT_NEAR(wheel()->GetAngularVelocity(), 12.0f, 0.05f);
+    EXPECT_LT(squirrel()->GetAngularVelocity(), -0.3f);
+}
+
+TEST_F(SteeringTest, InTheAirTheArrowsPushTheWheelSideways)
+{
+    placeInTheAir();
+    const float push = 20.0f * TICK;
+
+    b2Vec2 before = playerMomentum();
+    pressKey(SDLK_RIGHT);
+    tick();
+    EXPECT_NEAR(playerMomentum().x - before.x, push, 1e-3f);
+    EXPECT_NEAR(wheel()->GetAngularVelocity(), 0.0f, 1e-3f) << "no torque in the air";
+
+    releaseKey(SDLK_RIGHT);
+    pressKey(SDLK_LEFT);
+    before = playerMomentum();
+    tick();
+    EXPECT_NEAR(playerMomentum().x - before.x, -push, 1e-3f);
+    EXPECT_TRUE(squirrelPicture()->isMirroredX());
+}
+
+TEST_F(SteeringTest, DownPushesTheWheelDown)
+{
+    placeInTheAir();
+    const b2Vec2 before = playerMomentum();
+    pressKey(SDLK_DOWN);
+    tick();
+    const float expected = -(70.0f + GRAVITY * playerMass()) * TICK;
+    EXPECT_NEAR(playerMomentum().y - before.y, expected, 1e-3f);
+}
+
+TEST_F(SteeringTest, UpJumpsFromTheGround)
+{
+    settleOnGround();
+    pressKey(SDLK_UP);
+    tick();
+    EXPECT_NEAR(playerMomentum().y, 18.0f - GRAVITY * playerMass() * TICK, 0.05f);
+    EXPECT_TRUE(sounds().jumpSound->isPlaying());
+}
+
+TEST_F(SteeringTest, UpPressedInTheAirIsUsedUpAndNotKeptForTheLanding)
+{
+    placePlayer(0.0f, 3.0f);
+    tick();
+    const b2Vec2 before = playerMomentum();
+    pressKey(SDLK_UP);
+    tick();
+    EXPECT_NEAR(playerMomentum().y - before.y, -GRAVITY * playerMass() * TICK, 1e-3f);
+
+    // The key stays down through the landing.
+    float fastestUp = 0.0f;
+    for (int i = 0; i < 90; ++i) {
+        tick();
+        fastestUp = std::max(fastestUp, wheel()->GetLinearVelocity().y);
+    }
+    EXPECT_NEAR(wheel()->GetPosition().y, FlatLevel::WHEEL_REST_Y, 0.05f) << "landed";
+    EXPECT_LT(fastestUp, 1.0f);
+    EXPECT_FALSE(sounds().jumpSound->isPlaying());
+}
+
+TEST_F(SteeringTest, BothArrowsOnGroundCancelAndLeaveTheSquirrelTurnedLeft)
+{
+    settleOnGround();
+    pressKey(SDLK_RIGHT);
+    pressKey(SDLK_LEFT);
+    tick(10);
+    EXPECT_NEAR(wheel()->GetAngularVelocity(), 0.0f, 0.05f);
+    EXPECT_NEAR(wheel()->GetPosition().x, 0.0f, 0.05f);
+    EXPECT_TRUE(squirrelPicture()->isMirroredX());
+    EXPECT_TRUE(sounds().rollRightSound->isPlaying());
+    EXPECT_TRUE(sounds().rollLeftSound->isPlaying());
+    EXPECT_EQ(Mix_Playing(-1), 2) << "each on a channel of its own";
+
+    releaseKey(SDLK_LEFT);
+    tick();
+    EXPECT_TRUE(sounds().rollRightSound->isPlaying());
+    EXPECT_FALSE(sounds().rollLeftSound->isPlaying());
+    EXPECT_FALSE(squirrelPicture()->isMirroredX());
+}
+
+TEST_F(SteeringTest, RollSoundStartsOnceWhileTheKeyIsDownAndStopsWithIt)
+{
+    settleOnGround();
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    pressKey(SDLK_RIGHT);
+    tick();
+    EXPECT_TRUE(sounds().rollRightSound->isPlaying());
+    tick(5);
+    EXPECT_EQ(Mix_Playing(-1), 1) << "not started again while it plays";
+
+    releaseKey(SDLK_RIGHT);
+    tick();
+    EXPECT_FALSE(sounds().rollRightSound->isPlaying());
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+} // namespace
