@@ -48,7 +48,13 @@ public:
     void removePlaced(cObject* object);
 
 protected:
+    /// One tick: the rules, the physics step, the objects following their
+    /// bodies, the drawing.
     void update();
+    /// Everything the rules do before the step.
+    void applyRules();
+    /// The physics step, recording its contact points.
+    void step();
 
 private:
     void steer(b2Body* wheel, b2Body* squirrel, b2Body* foot);
@@ -65,7 +71,6 @@ private:
     void applyMute();
     void switchFullscreen();
     void switchDebugView();
-    void step();
 
     b2AABB worldAABB;
     cDebugRender debugDraw;

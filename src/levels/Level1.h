@@ -14,7 +14,7 @@ class cShapeFile;
 /// The game's level: everything in it is built from the drawing
 /// "shapes/level.svg", its terrain from the outlines, its objects at the
 /// drawing's named markers.
-class Level1 final : public cLevel {
+class Level1 : public cLevel {
 public:
     Level1();
 

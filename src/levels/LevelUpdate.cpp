@@ -92,6 +92,17 @@ float ropeAngle(b2Vec2 a1, b2Vec2 a2)
 
 void cLevel::update()
 {
+    applyRules();
+    step();
+    registry().syncAll();
+    if (!debugView) {
+        drawAllObjects();
+    }
+    // Box2D 2.4 has no world self-check to run here; it asserts as it goes.
+}
+
+void cLevel::applyRules()
+{
     b2Body* wheel = bodyOfFirst(KIND_WHEEL);
     b2Body* squirrel = bodyOfFirst(KIND_SQUIRREL);
     b2Body* foot = bodyOfFirst(KIND_FOOT);
@@ -113,12 +124,6 @@ void cLevel::update()
     applyMute();
     switchFullscreen();
     switchDebugView();
-    step();
-    registry().syncAll();
-    if (!debugView) {
-        drawAllObjects();
-    }
-    // Box2D 2.4 has no world self-check to run here; it asserts as it goes.
 }
 
 bool cLevel::isGrounded(const b2Body* wheel, const b2Body* squirrel, const b2Body* foot) const
