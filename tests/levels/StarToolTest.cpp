@@ -1,0 +1,129 @@
+#include "levels/LevelTest.h"
+
+#include "app/Camera.h"
+#include "app/Singleton.h"
+#include "audio/Sound.h"
+#include "graphics/Texture.h"
+#include "graphics/TextureManager.h"
+#include "objects/Object.h"
+#include "objects/ObjectKind.h"
+
+#include <SDL.h>
+#include <box2d/box2d.h>
+
+namespace {
+
+constexpr float ANCHOR_X = 11.2f;
+constexpr float ANCHOR_Y = 8.0f;
+
+class StarToolTest : public LevelTest {
+protected:
+    static float anchorX() { return Singleton<cCamera>::instance().x() + ANCHOR_X; }
+    static float anchorY() { return Singleton<cCamera>::instance().y() + ANCHOR_Y; }
+
+    static void expectAt(const cObject* object, float x, float y)
+    {
+        EXPECT_FLOAT_EQ(object->getX(), x);
+        EXPECT_FLOAT_EQ(object->getY(), y);
+    }
+};
+
+TEST_F(StarToolTest, RollingIntoAStarMakesItATool)
+{
+    placePlayer(0.0f);
+    cObject* star = addStar(KIND_BOWLING_STAR, createBowlingBall, 4.0f, 1.0f);
+    tick();
+    EXPECT_FALSE(star->isTool());
+
+    // The rules test where the wheel was when the tick began.
+    pressKey(SDLK_RIGHT);
+    float reachedAt = 0.0f;
+    float before = 0.0f;
+    for (int ticks = 0; !star->isTool() && ticks < 120; ++ticks) {
+        before = reachedAt;
+        reachedAt = bodyOf(KIND_WHEEL)->GetWorldCenter().x;
+        tick();
+    }
+    ASSERT_TRUE(star->isTool());
+    // The picture is 2 wide: the wheel's centre reaches it 0.6 before its left edge.
+    EXPECT_GE(reachedAt, 2.4f - 1e-4f);
+    EXPECT_LT(before, 2.4f);
+    EXPECT_TRUE(level->getSounds().pickupSound->isPlaying());
+}
+
+struct StarCase {
+    int kind;
+    ObjectFactory factory;
+    int layer;
+    const char* image;
+    float size;
+};
+
+void PrintTo(const StarCase& star, std::ostream* out) { *out << "kind " << star.kind; }
+
+class StarPictureTest : public StarToolTest, public ::testing::WithParamInterface<StarCase> {};
+
+TEST_P(StarPictureTest, ACollectedStarShowsItsToolPictureOnItsToolLayer)
+{
+    const StarCase& expected = GetParam();
+    placePlayer(0.0f);
+    cObject* star = addStar(expected.kind, expected.factory, 0.0f, 1.0f);
+    tick();
+    ASSERT_TRUE(star->isTool());
+    EXPECT_EQ(star->getLayer(), expected.layer);
+    EXPECT_EQ(star->getKind(), expected.kind);
+    EXPECT_EQ(star->getFactory(), expected.factory);
+    const cTexture* picture = star->getTexture();
+    EXPECT_EQ(picture->getId(), Singleton<cTextureManager>::instance().find(expected.image));
+    EXPECT_NE(picture->getId(), 0u);
+    EXPECT_FLOAT_EQ(picture->getWidth(), expected.size);
+    EXPECT_FLOAT_EQ(picture->getHeight(), expected.size);
+    EXPECT_TRUE(level->getSounds().pickupSound->isPlaying());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryStar, StarPictureTest,
+    ::testing::Values(StarCase{KIND_BOWLING_STAR, createBowlingBall, 11, "images/bowling.png", 1.4f},
+                      StarCase{KIND_BALANCE_STAR, createBalance, 12, "images/balanceDragBox.png", 1.4f},
+                      StarCase{KIND_CHERRY_STAR, createCherry, 13, "images/cherry.png", 1.6f},
+                      StarCase{KIND_SKATE_STAR, createSkate, 14, "images/skateDragBox.png", 1.6f},
+                      StarCase{KIND_CANNON_STAR, createCannon, 15, "images/cannon.png", 1.4f}));
+
+TEST_F(StarToolTest, ACollectedToolSitsAtThePanelAnchorAfterItsTick)
+{
+    placePlayer(0.0f);
+    addDragBox();
+    cObject* star = addStar(KIND_BOWLING_STAR, createBowlingBall, 0.0f, 1.0f);
+    tick();
+    ASSERT_TRUE(star->isTool());
+    expectAt(star, anchorX(), anchorY());
+}
+
+TEST_F(StarToolTest, ToolsStackInLayerOrderLeavingNoGapForAnUncollectedOne)
+{
+    placePlayer(0.0f);
+    addDragBox();
+    cObject* button = addMuteButton(0.0f, 0.0f);
+    // Made before the bowling star, yet stacked below it.
+    cObject* cherry = addStar(KIND_CHERRY_STAR, createCherry, 0.0f, 1.0f);
+    cObject* balance = addStar(KIND_BALANCE_STAR, createBalance, 30.0f, 1.0f);
+    cObject* bowling = addStar(KIND_BOWLING_STAR, createBowlingBall, 0.0f, 1.0f);
+    tick(2);
+    ASSERT_TRUE(bowling->isTool());
+    ASSERT_TRUE(cherry->isTool());
+    ASSERT_FALSE(balance->isTool());
+    expectAt(bowling, anchorX(), anchorY());
+    expectAt(cherry, anchorX(), anchorY() - 1.5f);
+    expectAt(balance, 30.0f, 1.0f);
+    expectAt(button, anchorX(), anchorY() - 11.8f);
+}
+
+TEST_F(StarToolTest, WithoutToolsThePanelHoldsOnlyTheMuteButton)
+{
+    addDragBox();
+    cObject* button = addMuteButton(0.0f, 0.0f);
+    tick();
+    expectAt(button, ANCHOR_X, 2.0f + ANCHOR_Y - 11.8f);
+}
+
+} // namespace
