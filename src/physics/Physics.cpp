@@ -30,6 +30,12 @@ b2FixtureDef fixtureDef(const ShapeDef& def, const b2Shape* shape)
 
 float cross(b2Vec2 a, b2Vec2 b) { return a.x * b.y - a.y * b.x; }
 
+TouchPoint pointBetween(b2Fixture* a, b2Fixture* b)
+{
+    const b2Vec2 middle = 0.5f * (a->GetBody()->GetPosition() + b->GetBody()->GetPosition());
+    return {a, b, middle, b2Vec2_zero, 0};
+}
+
 class BoxQuery final : public b2QueryCallback {
 public:
     BoxQuery(const b2AABB& box, int maxCount) : box(box), maxCount(maxCount) {}
@@ -248,8 +254,7 @@ std::vector<TouchPoint> touchingPoints(b2World* world)
         b2Fixture* b = contact->GetFixtureB();
         const b2Manifold* manifold = contact->GetManifold();
         if (a->IsSensor() || b->IsSensor() || manifold->pointCount == 0) {
-            const b2Vec2 middle = 0.5f * (a->GetBody()->GetPosition() + b->GetBody()->GetPosition());
-            points.push_back({a, b, middle, b2Vec2_zero, 0});
+            points.push_back(pointBetween(a, b));
             continue;
         }
         b2WorldManifold worldManifold;
@@ -259,6 +264,19 @@ std::vector<TouchPoint> touchingPoints(b2World* world)
         }
     }
     return points;
+}
+
+TouchPoint endingPoint(b2Contact* contact)
+{
+    b2Fixture* a = contact->GetFixtureA();
+    b2Fixture* b = contact->GetFixtureB();
+    const b2Manifold* manifold = contact->GetManifold();
+    if (manifold->pointCount == 0) {
+        return pointBetween(a, b);
+    }
+    b2WorldManifold worldManifold;
+    contact->GetWorldManifold(&worldManifold);
+    return {a, b, worldManifold.points[0], worldManifold.normal, manifold->points[0].id.key};
 }
 
 void freezeOutside(b2World* world, const b2AABB& bounds)

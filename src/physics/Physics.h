@@ -93,6 +93,10 @@ struct TouchPoint {
 /// bodies). Box2D only reports sensor contacts when they begin and end, but
 /// the rules need to see a foot resting on the ground in every tick.
 std::vector<TouchPoint> touchingPoints(b2World* world);
+/// The point a contact leaves as it ends: its first point while it still has
+/// one (a body being destroyed), otherwise one point between the bodies, as
+/// for a sensor (a contact that ended in a step has already lost its points).
+TouchPoint endingPoint(b2Contact* contact);
 
 /// Stops bodies that have left the box for good, as the classic world did at its
 /// bounds, so nothing falls for ever.
