@@ -80,7 +80,7 @@ b2Body* bodyOfFirst(int kind)
 }
 
 // The angle that lays a hanging picture along its rope. A rope more
-// horizontal than 45 degrees has no such angle; it is drawn at 45 then.
+// horizontal than 45 degrees has no such angle; its picture lies flat then.
 float ropeAngle(b2Vec2 a1, b2Vec2 a2)
 {
     const float ratio = (a1.x - a2.x) / (a1.y - a2.y);
