@@ -6,7 +6,6 @@
 #include <cmath>
 #include <fstream>
 #include <iostream>
-#include <limits>
 #include <optional>
 #include <sstream>
 
@@ -16,6 +15,9 @@ namespace {
 // bottom-left corner at the world origin with y pointing up.
 constexpr double DRAWING_UNITS_PER_WORLD_UNIT = 25.0;
 constexpr double PAGE_HEIGHT = 480.0;
+// Far beyond any page, and near enough that Box2D's mass and inertia of a
+// polygon, which grow with the fourth power of its size, stay finite.
+constexpr double MAX_WORLD_COORDINATE = 1.0e6;
 
 const std::string PATH_TAG = "<path";
 const std::string D_KEY = " d=\"";
@@ -68,7 +70,7 @@ std::optional<double> toNumber(const std::string& text)
     return number;
 }
 
-bool fitsFloat(double value) { return std::fabs(value) <= std::numeric_limits<float>::max(); }
+bool withinWorld(double value) { return std::fabs(value) <= MAX_WORLD_COORDINATE; }
 
 std::optional<b2Vec2> readPair(const std::string& pair)
 {
@@ -83,7 +85,7 @@ std::optional<b2Vec2> readPair(const std::string& pair)
     }
     const double worldX = *x / DRAWING_UNITS_PER_WORLD_UNIT;
     const double worldY = (PAGE_HEIGHT - *y) / DRAWING_UNITS_PER_WORLD_UNIT;
-    if (!fitsFloat(worldX) || !fitsFloat(worldY)) {
+    if (!withinWorld(worldX) || !withinWorld(worldY)) {
         return std::nullopt;
     }
     return b2Vec2(static_cast<float>(worldX), static_cast<float>(worldY));

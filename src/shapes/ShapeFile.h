@@ -13,7 +13,8 @@
 ///
 /// Only the narrow dialect our drawings use is understood: straight absolute
 /// lines "M x,y L x,y ... z", one path per element, the label in
-/// inkscape:label. A path it cannot read completely yields an empty outline.
+/// inkscape:label. A path it cannot read completely, or with a point more than
+/// a million world units out, yields an empty outline.
 class cShapeFile final {
 public:
     /// Reads the drawing at once, from the working directory or else from DATA_DIR.

@@ -54,6 +54,15 @@ TEST(ShapeFileMalformed, NumberThatDoesNotConvertEmptiesThePath)
     }
 }
 
+TEST(ShapeFileMalformed, CoordinateFarBeyondThePageEmptiesThePath)
+{
+    // Found by the fuzzer: Box2D gave this outline an infinite inertia.
+    expectEmptyFirstOutline(
+        read(pathElement("M 0,400 L 0,350 L 50,350 L 5999999999999999990,400 L 0,400 z") + MARKER));
+    expectEmptyFirstOutline(read(pathElement("M 25000025,0 L 0,0") + MARKER));
+    EXPECT_EQ(read(pathElement("M 25000000,480 L 0,0", "#edge")).getPoints().count("edge"), 1u);
+}
+
 TEST(ShapeFileMalformed, EmptyLabelEndsAtItsOwnQuotes)
 {
     const cShapeFile shapes = read("<path d=\"M 25,455 L 0,0\" inkscape:label=\"\" id=\"p\" />\n");
