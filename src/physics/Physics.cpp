@@ -30,6 +30,38 @@ b2FixtureDef fixtureDef(const ShapeDef& def, const b2Shape* shape)
 
 float cross(b2Vec2 a, b2Vec2 b) { return a.x * b.y - a.y * b.x; }
 
+// Box2D welds any two corners this close, neighbours or not.
+std::string weldFault(const std::vector<b2Vec2>& points)
+{
+    const size_t n = points.size();
+    const float weld = 0.5f * b2_linearSlop;
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = i + 1; j < n; ++j) {
+            if (b2DistanceSquared(points[i], points[j]) <= weld * weld) {
+                const bool neighbours = j == i + 1 || j - i == n - 1;
+                return neighbours ? "an edge of zero length" : "two corners in one place";
+            }
+        }
+    }
+    return "";
+}
+
+// Every other corner strictly left of every edge. Turning left at each corner is
+// not enough: an outline may wind round twice.
+bool isStrictlyConvex(const std::vector<b2Vec2>& points)
+{
+    const size_t n = points.size();
+    for (size_t i = 0; i < n; ++i) {
+        const b2Vec2 a = points[i], b = points[(i + 1) % n];
+        for (size_t k = 2; k < n; ++k) {
+            if (cross(b - a, points[(i + k) % n] - a) <= 0.0f) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 TouchPoint pointBetween(b2Fixture* a, b2Fixture* b)
 {
     const b2Vec2 middle = 0.5f * (a->GetBody()->GetPosition() + b->GetBody()->GetPosition());
@@ -124,17 +156,17 @@ std::string polygonFault(const std::vector<b2Vec2>& points)
             return "a number that is not finite";
         }
     }
+    const std::string welded = weldFault(points);
+    if (!welded.empty()) {
+        return welded;
+    }
+    if (!isStrictlyConvex(points)) {
+        // Box2D takes the convex hull of anything else, which would change the shape.
+        return "not convex";
+    }
     float area = 0.0f;
     for (size_t i = 0; i < n; ++i) {
-        const b2Vec2 a = points[i], b = points[(i + 1) % n], c = points[(i + 2) % n];
-        if (b2DistanceSquared(a, b) <= 0.5f * b2_linearSlop * 0.5f * b2_linearSlop) {
-            return "an edge of zero length";
-        }
-        // Box2D takes the convex hull of anything else, which would change the shape.
-        if (cross(b - a, c - b) <= 0.0f) {
-            return "not convex";
-        }
-        area += cross(a, b);
+        area += cross(points[i], points[(i + 1) % n]);
     }
     if (0.5f * area <= FLT_EPSILON) {
         return "no area";
