@@ -23,6 +23,7 @@ const std::string PATH_TAG = "<path";
 const std::string D_KEY = " d=\"";
 const std::string LABEL_KEY = " inkscape:label=\"";
 const std::string SEPARATOR = " L ";
+// The first pair follows the command letter and its blank.
 constexpr size_t FIRST_PAIR = 2;
 constexpr size_t SOLID_POINTS = 3;
 
@@ -57,8 +58,9 @@ std::optional<std::string> attribute(const std::string& tag, const std::string& 
     return tag.substr(start, end - start);
 }
 
-// Formatted extraction, as the drawings were always read: leading blanks are
-// skipped and the number ends where a decimal number cannot go on.
+// Leading blanks are skipped and the number ends where a decimal number cannot
+// go on, so "12.5z" is 12.5. The classic locale keeps the point a decimal point
+// whatever the player's language.
 std::optional<double> toNumber(const std::string& text)
 {
     std::istringstream stream(text);
