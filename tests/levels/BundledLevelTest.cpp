@@ -1,0 +1,37 @@
+#include "levels/BundledLevelTest.h"
+
+#include "app/Application.h"
+#include "app/Singleton.h"
+#include "app/Video.h"
+#include "levels/Level1.h"
+#include "objects/Object.h"
+#include "objects/ObjectList.h"
+
+#include <SDL.h>
+
+#include <unistd.h>
+
+void BundledLevelTest::SetUp()
+{
+    ASSERT_EQ(chdir(QUIB_SOURCE_DIR "/data"), 0);
+    ASSERT_TRUE(Singleton<cVideo>::instance().open(640, 480, 32, "QUIB"));
+    level = new Level1;
+    SDL_LockAudio();
+}
+
+void BundledLevelTest::TearDown() { SDL_UnlockAudio(); }
+
+void BundledLevelTest::tick(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        cApplication::tick();
+    }
+}
+
+cObject* BundledLevelTest::firstOfKind(int kind) { return Singleton<cObjectList>::instance().getFirstOfKind(kind); }
+
+b2Body* BundledLevelTest::bodyOf(int kind)
+{
+    cObject* object = firstOfKind(kind);
+    return object ? object->getBody() : nullptr;
+}

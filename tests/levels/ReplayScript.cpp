@@ -1,0 +1,128 @@
+#include "levels/ReplayScript.h"
+
+#include "objects/ObjectKind.h"
+
+#include <SDL.h>
+
+#include <map>
+#include <sstream>
+
+namespace {
+
+using Verb = ReplayStep::Verb;
+
+const std::map<std::string, int> KEYS = {
+    {"right", SDLK_RIGHT}, {"left", SDLK_LEFT}, {"up", SDLK_UP}, {"down", SDLK_DOWN}, {"d", SDLK_d}};
+
+const std::map<std::string, int> STARS = {{"bowling", KIND_BOWLING_STAR},
+                                          {"balance", KIND_BALANCE_STAR},
+                                          {"cherry", KIND_CHERRY_STAR},
+                                          {"skate", KIND_SKATE_STAR},
+                                          {"cannon", KIND_CANNON_STAR}};
+
+const std::map<std::string, Verb> VERBS = {
+    {"hold", Verb::HOLD},   {"press", Verb::PRESS},     {"release", Verb::RELEASE},
+    {"tap", Verb::TAP},     {"wait", Verb::WAIT},       {"move-to", Verb::MOVE_TO},
+    {"click", Verb::CLICK}, {"click-panel", Verb::CLICK_PANEL}, {"show", Verb::SHOW},
+    {"expect", Verb::EXPECT}};
+
+bool readKey(std::istream& words, ReplayStep& step)
+{
+    std::string name;
+    words >> name;
+    const auto found = KEYS.find(name);
+    if (found == KEYS.end()) {
+        return false;
+    }
+    step.key = found->second;
+    return true;
+}
+
+bool readCount(std::istream& words, int& count) { return static_cast<bool>(words >> count) && count > 0; }
+
+bool readExpectation(std::istream& words, ReplayStep& step)
+{
+    if (!(words >> step.what)) {
+        return false;
+    }
+    if (step.what == "star" || step.what == "placed") {
+        return static_cast<bool>(words >> step.name) && starKindNamed(step.name) >= 0;
+    }
+    if (step.what == "x>" || step.what == "x<" || step.what == "y>") {
+        return static_cast<bool>(words >> step.value);
+    }
+    return step.what == "hazelnut";
+}
+
+bool readArguments(std::istream& words, ReplayStep& step)
+{
+    switch (step.verb) {
+    case Verb::HOLD:
+        return readKey(words, step) && readCount(words, step.ticks);
+    case Verb::PRESS:
+    case Verb::RELEASE:
+    case Verb::TAP:
+        return readKey(words, step);
+    case Verb::WAIT:
+        return readCount(words, step.ticks);
+    case Verb::MOVE_TO:
+        return static_cast<bool>(words >> step.x >> step.y);
+    case Verb::CLICK_PANEL:
+        return readCount(words, step.slot);
+    case Verb::EXPECT:
+        return readExpectation(words, step);
+    case Verb::CLICK:
+    case Verb::SHOW:
+        return true;
+    }
+    return false;
+}
+
+// Nothing may follow the arguments but blanks: "hold right 12O" is a typo,
+// not a hold of 12 ticks.
+bool readStep(const std::string& text, ReplayStep& step)
+{
+    std::istringstream words(text);
+    words.imbue(std::locale::classic());
+    std::string verb;
+    words >> verb;
+    const auto found = VERBS.find(verb);
+    if (found == VERBS.end()) {
+        return false;
+    }
+    step.verb = found->second;
+    std::string rest;
+    return readArguments(words, step) && !(words >> rest);
+}
+
+std::string withoutComment(const std::string& line) { return line.substr(0, line.find('#')); }
+
+bool isBlank(const std::string& text) { return text.find_first_not_of(" \t\r") == std::string::npos; }
+
+} // namespace
+
+int starKindNamed(const std::string& name)
+{
+    const auto found = STARS.find(name);
+    return found == STARS.end() ? -1 : found->second;
+}
+
+ReplayScript readReplayScript(std::istream& text)
+{
+    ReplayScript script;
+    std::string line;
+    for (int number = 1; std::getline(text, line); ++number) {
+        const std::string content = withoutComment(line);
+        if (isBlank(content)) {
+            continue;
+        }
+        ReplayStep step;
+        step.line = number;
+        if (!readStep(content, step)) {
+            script.error = "line " + std::to_string(number) + ": cannot read \"" + line + "\"";
+            return script;
+        }
+        script.steps.push_back(step);
+    }
+    return script;
+}
