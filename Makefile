@@ -6,8 +6,9 @@ CMAKE_FLAGS ?=
 FUZZ_BUILD := build/fuzz
 FUZZER := $(FUZZ_BUILD)/tests/fuzz/fuzz_shapefile
 FUZZ_SECONDS ?= 600
+BENCH_BUILD := build/bench
 
-.PHONY: all deps build run test clean level assets fuzz fuzz-build package screenshot
+.PHONY: all deps build run test clean level assets fuzz fuzz-build package screenshot bench
 
 all: build
 
@@ -35,6 +36,13 @@ fuzz-build: deps
 
 fuzz: fuzz-build
 	@sh tests/fuzz/run-fuzzer.sh $(FUZZER) $(FUZZ_SECONDS) $(FUZZ_BUILD)/shapefile
+
+# One table of start-up, tick, memory and load figures from a release build (no
+# sanitizers), measured in one run on the virtual X server with software OpenGL.
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUIB_BENCH=ON -DQUIB_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quib_bench
+	@./scripts/run-headless $(BENCH_BUILD)/bench/quib_bench
 
 # Rebuilds the committed data files from tools/assets (needs the asset tools).
 assets:

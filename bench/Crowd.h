@@ -1,0 +1,8 @@
+#pragma once
+
+class b2World;
+
+/// Fills the sky above a point with the tools' objects, built by the game's
+/// factories as a drop builds them, until the world holds at least the given
+/// number of bodies. Returns the number of objects placed.
+int placeCrowd(b2World* world, float x, float y, int bodies);

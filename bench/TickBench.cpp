@@ -1,0 +1,61 @@
+#include "TickBench.h"
+
+#include "AllocationCounter.h"
+#include "Clock.h"
+
+#include "app/Application.h"
+#include "app/Camera.h"
+#include "app/Input.h"
+#include "app/ProcessList.h"
+#include "app/Singleton.h"
+#include "app/Video.h"
+#include "audio/Audio.h"
+#include "graphics/TextureManager.h"
+#include "objects/ObjectList.h"
+
+#include <algorithm>
+
+void cTickBench::start()
+{
+    Singleton<cObjectList>::instance();
+    Singleton<cCamera>::instance();
+    cVideo& video = Singleton<cVideo>::instance();
+    Singleton<cInput>::instance();
+    Singleton<cAudio>::instance();
+    Singleton<cProcessList>::instance();
+    Singleton<cTextureManager>::instance();
+    video.open(640, 480, 32, "QUIB");
+    timedLevel = new cTimedLevel;
+    // After the level and its drag box, so that it sees when both are done.
+    Singleton<cProcessList>::instance().add(&mark);
+}
+
+cTickBench::Figures cTickBench::run(int ticks, const std::function<void(int)>& feed)
+{
+    timedLevel->takeParts();
+    Figures figures;
+    for (int tick = 0; tick < ticks; ++tick) {
+        feed(tick);
+        const uint64_t allocationsBefore = cAllocationCounter::total();
+        const int64_t start = nowNs();
+        const int64_t cpuStart = processCpuNs();
+        cApplication::tick();
+        const int64_t whole = nowNs() - start;
+        figures.wholeCpu.add(processCpuNs() - cpuStart);
+        const uint64_t allocations = cAllocationCounter::total() - allocationsBefore;
+
+        const cTimedLevel::Last& level = timedLevel->last();
+        const int64_t dragBox = mark.timeNs() - level.endNs;
+        const uint64_t dragBoxAllocations = mark.allocations() - level.allocationsAtEnd;
+        figures.whole.add(whole);
+        figures.dragBox.add(dragBox);
+        figures.frame.add(whole - level.levelNs - dragBox);
+        figures.dragBoxAllocations.add(static_cast<int64_t>(dragBoxAllocations));
+        figures.frameAllocations.add(static_cast<int64_t>(allocations - level.allocations - dragBoxAllocations));
+        const int contacts = timedLevel->getContactPointCount();
+        figures.maxContactPoints = std::max(figures.maxContactPoints, contacts);
+        figures.ticksAtContactCap += contacts == cLevel::CONTACT_POINT_CAPACITY ? 1 : 0;
+    }
+    figures.level = timedLevel->takeParts();
+    return figures;
+}
