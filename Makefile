@@ -48,8 +48,10 @@ bench: deps
 assets:
 	@./tools/build-assets
 
+# The level drawing from its description, and the scenery tiles drawn from it.
 level:
 	python3 tools/level/levelgen.py tools/level/level1.txt data/shapes/level.svg
+	python3 tools/assets/tiles.py data/shapes/level.svg data/images
 
 # A Debian package of the release build: build/quib_<version>_<arch>.deb
 package: build

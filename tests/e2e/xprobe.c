@@ -1,6 +1,9 @@
 /* Looks at a window the way the X server sees it, for the end-to-end tests:
  *   xprobe pixel WINDOW X Y      prints the pixel's "R G B" (0..255)
- *   xprobe average WINDOW        prints the mean "R G B" of the whole window
+ *   xprobe average WINDOW [X Y W H]  prints the mean "R G B" of the window or a region
+ *   xprobe save WINDOW FILE      writes what the window shows as a binary PPM
+ *   xprobe diff A B [X Y W H]    prints how many pixels of two saved PPMs differ
+ *                                by more than 24 in some channel (in the region)
  *   xprobe close WINDOW          asks the window to close, as a window manager does
  */
 #include <X11/Xlib.h>
@@ -26,26 +29,110 @@ static void printPixel(XImage* image, unsigned long pixel)
            channel(pixel, image->blue_mask));
 }
 
-static int average(Display* display, Window window)
+struct Region {
+    int x, y, w, h;
+};
+
+static struct Region regionOf(Display* display, Window window, int argc, char** argv, int first)
 {
     XWindowAttributes attributes;
     XGetWindowAttributes(display, window, &attributes);
-    XImage* image = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+    struct Region region = {0, 0, attributes.width, attributes.height};
+    if (argc >= first + 4) {
+        region.x = atoi(argv[first]);
+        region.y = atoi(argv[first + 1]);
+        region.w = atoi(argv[first + 2]);
+        region.h = atoi(argv[first + 3]);
+    }
+    return region;
+}
+
+static int average(Display* display, Window window, struct Region region)
+{
+    XImage* image = XGetImage(display, window, region.x, region.y, region.w, region.h, AllPlanes, ZPixmap);
     if (!image) {
         return 1;
     }
     double sum[3] = {0, 0, 0};
-    for (int y = 0; y < attributes.height; ++y) {
-        for (int x = 0; x < attributes.width; ++x) {
+    for (int y = 0; y < region.h; ++y) {
+        for (int x = 0; x < region.w; ++x) {
             unsigned long pixel = XGetPixel(image, x, y);
             sum[0] += channel(pixel, image->red_mask);
             sum[1] += channel(pixel, image->green_mask);
             sum[2] += channel(pixel, image->blue_mask);
         }
     }
-    double n = (double)attributes.width * attributes.height;
+    double n = (double)region.w * region.h;
     printf("%.0f %.0f %.0f\n", sum[0] / n, sum[1] / n, sum[2] / n);
     XDestroyImage(image);
+    return 0;
+}
+
+static int save(Display* display, Window window, const char* path)
+{
+    struct Region region = regionOf(display, window, 0, NULL, 0);
+    XImage* image = XGetImage(display, window, 0, 0, region.w, region.h, AllPlanes, ZPixmap);
+    FILE* out = fopen(path, "wb");
+    if (!image || !out) {
+        return 1;
+    }
+    fprintf(out, "P6\n%d %d\n255\n", region.w, region.h);
+    for (int y = 0; y < region.h; ++y) {
+        for (int x = 0; x < region.w; ++x) {
+            unsigned long pixel = XGetPixel(image, x, y);
+            fputc((int)channel(pixel, image->red_mask), out);
+            fputc((int)channel(pixel, image->green_mask), out);
+            fputc((int)channel(pixel, image->blue_mask), out);
+        }
+    }
+    fclose(out);
+    XDestroyImage(image);
+    return 0;
+}
+
+static unsigned char* loadPpm(const char* path, int* width, int* height)
+{
+    FILE* in = fopen(path, "rb");
+    if (!in || fscanf(in, "P6 %d %d 255", width, height) != 2) {
+        return NULL;
+    }
+    fgetc(in);
+    size_t size = (size_t)*width * *height * 3;
+    unsigned char* pixels = malloc(size);
+    if (fread(pixels, 1, size, in) != size) {
+        free(pixels);
+        pixels = NULL;
+    }
+    fclose(in);
+    return pixels;
+}
+
+static int diff(int argc, char** argv)
+{
+    int w1, h1, w2, h2;
+    unsigned char* a = loadPpm(argv[2], &w1, &h1);
+    unsigned char* b = loadPpm(argv[3], &w2, &h2);
+    if (!a || !b || w1 != w2 || h1 != h2) {
+        return 1;
+    }
+    struct Region region = {0, 0, w1, h1};
+    if (argc >= 8) {
+        region.x = atoi(argv[4]);
+        region.y = atoi(argv[5]);
+        region.w = atoi(argv[6]);
+        region.h = atoi(argv[7]);
+    }
+    long differing = 0;
+    for (int y = region.y; y < region.y + region.h && y < h1; ++y) {
+        for (int x = region.x; x < region.x + region.w && x < w1; ++x) {
+            const unsigned char* p = a + ((size_t)y * w1 + x) * 3;
+            const unsigned char* q = b + ((size_t)y * w1 + x) * 3;
+            differing += abs(p[0] - q[0]) > 24 || abs(p[1] - q[1]) > 24 || abs(p[2] - q[2]) > 24;
+        }
+    }
+    printf("%ld\n", differing);
+    free(a);
+    free(b);
     return 0;
 }
 
@@ -77,9 +164,12 @@ static int requestClose(Display* display, Window window)
 
 int main(int argc, char** argv)
 {
+    if (argc >= 4 && strcmp(argv[1], "diff") == 0) {
+        return diff(argc, argv);
+    }
     Display* display = XOpenDisplay(NULL);
     if (!display || argc < 3) {
-        fprintf(stderr, "usage: xprobe pixel|average|close WINDOW [X Y] (needs a display)\n");
+        fprintf(stderr, "usage: xprobe pixel|average|save|close WINDOW [X Y] (needs a display)\n");
         return 2;
     }
     Window window = (Window)strtoul(argv[2], NULL, 0);
@@ -87,7 +177,9 @@ int main(int argc, char** argv)
     if (strcmp(argv[1], "pixel") == 0 && argc == 5) {
         status = pixel(display, window, atoi(argv[3]), atoi(argv[4]));
     } else if (strcmp(argv[1], "average") == 0) {
-        status = average(display, window);
+        status = average(display, window, regionOf(display, window, argc, argv, 3));
+    } else if (strcmp(argv[1], "save") == 0 && argc == 4) {
+        status = save(display, window, argv[3]);
     } else if (strcmp(argv[1], "close") == 0) {
         status = requestClose(display, window);
     }

@@ -22,6 +22,26 @@ start_game() {
     sleep 0.5
 }
 
+# wait_drawn: waits until the level shows (the window is no longer bare),
+# since building the level may take a while on a busy machine.
+wait_drawn() {
+    for _ in $(seq 1 120); do
+        is_colour "$("$XPROBE" average "$WINDOW")" $PALE_BLUE || { sleep 0.5; return 0; }
+        sleep 0.25
+    done
+    fail "the level was never drawn"
+}
+
+# eventually CMD...: true as soon as the command succeeds, within 15 s; ticks
+# run slower than real time on a busy machine.
+eventually() {
+    for _ in $(seq 1 60); do
+        "$@" && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
 stop_game() { [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null; GAME_PID=""; }
 
 # wait_exit SECONDS: waits for the game to end; sets STATUS.
@@ -34,6 +54,10 @@ wait_exit() {
     done
     fail "the game did not end within $1 s"
 }
+
+# A key held as long as a person holds it: the game reads keys once per tick,
+# and a press released before the next tick is lost, as it is for a player.
+press() { xdotool keydown "$1"; sleep 0.5; xdotool keyup "$1"; }
 
 window_size() { xdotool getwindowgeometry --shell "$WINDOW" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}' | sed 's/ $//'; }
 
