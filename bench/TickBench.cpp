@@ -32,8 +32,13 @@ void cTickBench::start()
 
 cTickBench::Figures cTickBench::run(int ticks, const std::function<void(int)>& feed)
 {
-    timedLevel->takeParts();
+    const auto count = static_cast<std::size_t>(ticks);
+    timedLevel->takeParts(count);
     Figures figures;
+    for (cSamples* samples : {&figures.dragBox, &figures.frame, &figures.whole, &figures.wholeCpu,
+                              &figures.dragBoxAllocations, &figures.frameAllocations}) {
+        samples->reserve(count);
+    }
     for (int tick = 0; tick < ticks; ++tick) {
         feed(tick);
         const uint64_t allocationsBefore = cAllocationCounter::total();
@@ -56,6 +61,6 @@ cTickBench::Figures cTickBench::run(int ticks, const std::function<void(int)>& f
         figures.maxContactPoints = std::max(figures.maxContactPoints, contacts);
         figures.ticksAtContactCap += contacts == cLevel::CONTACT_POINT_CAPACITY ? 1 : 0;
     }
-    figures.level = timedLevel->takeParts();
+    figures.level = timedLevel->takeParts(0);
     return figures;
 }

@@ -42,9 +42,13 @@ void cTimedLevel::run(int message)
     timing.allocations.add(static_cast<int64_t>(latest.allocations));
 }
 
-cTimedLevel::Parts cTimedLevel::takeParts()
+cTimedLevel::Parts cTimedLevel::takeParts(std::size_t ticks)
 {
     Parts taken = std::move(timing);
     timing = Parts();
+    for (cSamples* samples : {&timing.rules, &timing.step, &timing.worldStep, &timing.sync, &timing.drawing,
+                              &timing.logic, &timing.level, &timing.allocations}) {
+        samples->reserve(ticks);
+    }
     return taken;
 }

@@ -35,8 +35,9 @@ public:
 
     void run(int message) override;
 
-    /// Takes the samples kept so far and starts afresh.
-    Parts takeParts();
+    /// Takes the samples kept so far and starts afresh with room for the given
+    /// number of ticks, so that keeping a sample allocates nothing.
+    Parts takeParts(std::size_t ticks);
     const Last& last() const { return latest; }
 
 private:
