@@ -84,6 +84,27 @@ TEST_F(SteeringTest, HoldingRightOnGroundRollsTheWheelRight)
     EXPECT_FALSE(sounds().rollLeftSound->isPlaying());
 }
 
+// Resting still for a while puts the player to sleep in the physics world.
+TEST_F(SteeringTest, ASleepingPlayerWakesToTheArrows)
+{
+    placePlayer(0.0f);
+    tick(90);
+    ASSERT_FALSE(wheel()->IsAwake());
+    pressKey(SDLK_RIGHT);
+    tick(10);
+    EXPECT_LT(wheel()->GetAngularVelocity(), -1.0f);
+}
+
+TEST_F(SteeringTest, ASleepingPlayerStillStandsOnTheGroundAndJumps)
+{
+    placePlayer(0.0f);
+    tick(90);
+    ASSERT_FALSE(wheel()->IsAwake());
+    pressKey(SDLK_UP);
+    tick();
+    EXPECT_GT(wheel()->GetLinearVelocity().y, 3.0f);
+}
+
 TEST_F(SteeringTest, HoldingLeftOnGroundRollsTheWheelLeftAndTurnsTheSquirrel)
 {
     settleOnGround();
