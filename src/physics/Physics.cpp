@@ -68,6 +68,32 @@ TouchPoint pointBetween(b2Fixture* a, b2Fixture* b)
     return {a, b, middle, b2Vec2_zero, 0};
 }
 
+// How hard it is to move a body's point along a direction: its mass, and
+// how easily it turns about its centre.
+float inverseMassAt(const b2Body* body, b2Vec2 point, b2Vec2 direction)
+{
+    const float mass = body->GetMass();
+    if (mass <= 0.0f) {
+        return 0.0f;
+    }
+    const b2Vec2 arm = point - body->GetWorldCenter();
+    const float centralInertia = body->GetInertia() - mass * b2Dot(body->GetLocalCenter(), body->GetLocalCenter());
+    const float turning = body->IsFixedRotation() || centralInertia <= 0.0f ? 0.0f : 1.0f / centralInertia;
+    const float lever = cross(arm, direction);
+    return 1.0f / mass + turning * lever * lever;
+}
+
+// The mass a rope between the two anchors feels: the classic engine tuned a
+// spring's stiffness to it, so that each spring keeps its own frequency
+// wherever on its bodies it is fixed.
+float massAlongRope(const b2Body* a, const b2Body* b, b2Vec2 anchorA, b2Vec2 anchorB)
+{
+    b2Vec2 direction = anchorB - anchorA;
+    direction.Normalize();
+    const float inverse = inverseMassAt(a, anchorA, direction) + inverseMassAt(b, anchorB, direction);
+    return inverse > 0.0f ? 1.0f / inverse : 0.0f;
+}
+
 class BoxQuery final : public b2QueryCallback {
 public:
     BoxQuery(const b2AABB& box, int maxCount) : box(box), maxCount(maxCount) {}
@@ -225,7 +251,10 @@ b2DistanceJoint* createDistanceJoint(b2World* world, b2Body* a, b2Body* b, b2Vec
         // A large finite bound, since FLT_MAX turns into NaN in the solver.
         def.minLength = 0.0f;
         def.maxLength = 1000.0f;
-        b2LinearStiffness(def.stiffness, def.damping, frequencyHz, dampingRatio, a, b);
+        const float mass = massAlongRope(a, b, anchorA, anchorB);
+        const float omega = 2.0f * b2_pi * frequencyHz;
+        def.stiffness = mass * omega * omega;
+        def.damping = 2.0f * mass * dampingRatio * omega;
     }
     return static_cast<b2DistanceJoint*>(world->CreateJoint(&def));
 }

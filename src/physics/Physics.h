@@ -56,7 +56,9 @@ b2Fixture* addCircle(b2Body* body, const ShapeDef& def, float radius);
 b2RevoluteJoint* createRevoluteJoint(b2World* world, b2Body* a, b2Body* b, b2Vec2 anchor,
                                      bool enableLimit = false, float lower = 0.0f,
                                      float upper = 0.0f);
-/// A rope between two world anchors: rigid at frequency 0, a spring otherwise.
+/// A rope between two world anchors: rigid at frequency 0, otherwise a spring
+/// of that frequency for the mass the rope feels (less than a body's mass
+/// where a pull also turns it), as the classic engine tuned its springs.
 b2DistanceJoint* createDistanceJoint(b2World* world, b2Body* a, b2Body* b, b2Vec2 anchorA,
                                      b2Vec2 anchorB, float frequencyHz, float dampingRatio,
                                      bool collideConnected, void* userData);
