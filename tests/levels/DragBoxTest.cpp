@@ -199,17 +199,6 @@ TEST_F(DragBoxTest, APreviewInTheGroundTurnsRedAndCannotBeDropped)
     EXPECT_EQ(placedObjects().size(), 1u);
 }
 
-// Held still, a preview would fall asleep and miss what it is moved into.
-TEST_F(DragBoxTest, APreviewHeldStillForLongStillSeesTheGround)
-{
-    grab(collect(KIND_BOWLING_STAR, createBowlingBall));
-    pointAt(CLEAR.x, CLEAR.y);
-    tick(90);
-    pointAt(4.0f, 0.2f);
-    tick(2);
-    expectTint(dragged().front(), 0.0f, -1.0f, -1.0f);
-}
-
 TEST_F(DragBoxTest, ADropOverThePanelIsRefusedAndCarryingGoesOn)
 {
     const cObject* tool = collect(KIND_BOWLING_STAR, createBowlingBall);
