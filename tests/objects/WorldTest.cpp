@@ -3,6 +3,7 @@
 #include "app/Singleton.h"
 #include "app/Video.h"
 #include "objects/Object.h"
+#include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
 #include "physics/Physics.h"
 
@@ -39,7 +40,7 @@ void WorldTest::tick(int count)
 
 cObject* WorldTest::addBox(float x, float y, float halfSize)
 {
-    auto* box = new cObject(0, 0);
+    auto* box = new cObject(0, KIND_PLAIN);
     physics::BodyDef bodyDef;
     bodyDef.position.Set(x, y);
     bodyDef.userData = box;
