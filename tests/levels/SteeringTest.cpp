@@ -177,6 +177,7 @@ TEST_F(SteeringTest, DownPushesTheWheelDown)
     tick();
     const float expected = -(70.0f + GRAVITY * playerMass()) * TICK;
     EXPECT_NEAR(playerMomentum().y - before.y, expected, 1e-3f);
+    EXPECT_NEAR(wheel()->GetAngularVelocity(), 0.0f, 1e-3f) << "pushed through its centre";
 }
 
 TEST_F(SteeringTest, UpJumpsFromTheGround)
