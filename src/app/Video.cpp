@@ -93,7 +93,10 @@ void cVideo::createWindow()
     }
     initGL();
     SDL_WM_SetCaption(caption.c_str(), nullptr);
-    SDL_WM_SetIcon(loadIcon(), nullptr);
+    // SDL keeps a copy of its own: ours would be lost at every new window.
+    SDL_Surface* icon = loadIcon();
+    SDL_WM_SetIcon(icon, nullptr);
+    SDL_FreeSurface(icon);
 }
 
 void cVideo::initGL()

@@ -1,0 +1,159 @@
+#include "soak/RandomPlayer.h"
+
+#include "app/Camera.h"
+#include "app/Input.h"
+#include "app/Singleton.h"
+#include "app/Video.h"
+#include "objects/Object.h"
+#include "objects/ObjectList.h"
+
+#include <SDL.h>
+
+#include <cmath>
+
+namespace {
+
+cInput& input() { return Singleton<cInput>::instance(); }
+
+ObjectList objectsWhere(bool (*wanted)(const cObject*))
+{
+    ObjectList found;
+    for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
+        if (wanted(object)) {
+            found.push_back(object);
+        }
+    }
+    return found;
+}
+
+bool isTool(const cObject* object) { return object->isTool(); }
+bool isPlaced(const cObject* object) { return object->isRemovable(); }
+bool isCarried(const cObject* object) { return object->isDragged(); }
+
+} // namespace
+
+void RandomPlayer::act()
+{
+    for (int key : tapped) {
+        input().setKey(key, cInput::UP);
+    }
+    tapped.clear();
+    steer();
+    switches();
+    if (!objectsWhere(isCarried).empty()) {
+        carry();
+    } else if (chance(0.03) && static_cast<int>(objectsWhere(isPlaced).size()) < MAX_PLACED) {
+        grab();
+    }
+    if (chance(0.03)) {
+        removeOne();
+    }
+    if (chance(0.01)) {
+        pointAnywhere();
+        click();
+    }
+}
+
+bool RandomPlayer::chance(double probability) { return std::bernoulli_distribution(probability)(random); }
+
+void RandomPlayer::steer()
+{
+    if (chance(0.02)) {
+        const int choice = std::uniform_int_distribution<int>(0, 3)(random);
+        input().setKey(SDLK_RIGHT, choice == 0 || choice == 3 ? cInput::DOWN : cInput::UP);
+        input().setKey(SDLK_LEFT, choice == 1 ? cInput::DOWN : cInput::UP);
+    }
+    if (chance(0.03)) {
+        tap(SDLK_UP);
+    }
+    if (chance(0.01)) {
+        input().setKey(SDLK_DOWN, chance(0.5) ? cInput::DOWN : cInput::UP);
+    }
+}
+
+void RandomPlayer::switches()
+{
+    if (chance(0.002)) {
+        tap(SDLK_m);
+    }
+    if (chance(0.001)) {
+        tap(SDLK_d);
+    }
+    // Each switch of the window uploads every picture again: rare enough to
+    // leave time for play, common enough to happen in every run.
+    if (chance(0.0004)) {
+        tap(SDLK_f);
+    }
+}
+
+void RandomPlayer::carry()
+{
+    if (chance(0.1)) {
+        pointAnywhere();
+    }
+    if (dragging && chance(0.05)) {
+        input().setButton(1, cInput::UP);
+        dragging = false;
+    } else if (!dragging && chance(0.05)) {
+        click();
+    }
+}
+
+void RandomPlayer::grab()
+{
+    const ObjectList tools = objectsWhere(isTool);
+    if (tools.empty()) {
+        return;
+    }
+    const cObject* tool = tools[std::uniform_int_distribution<std::size_t>(0, tools.size() - 1)(random)];
+    pointAt(tool->getX(), tool->getY());
+    ++grabCount;
+    // Half the grabs keep the button down and drag, the others click and carry.
+    dragging = chance(0.5);
+    if (dragging) {
+        input().setButton(1, cInput::DOWN);
+    } else {
+        click();
+    }
+}
+
+void RandomPlayer::removeOne()
+{
+    const ObjectList placed = objectsWhere(isPlaced);
+    if (placed.empty()) {
+        return;
+    }
+    const cObject* target = placed[std::uniform_int_distribution<std::size_t>(0, placed.size() - 1)(random)];
+    pointAt(target->getX(), target->getY());
+    click();
+}
+
+// A point outside the window is still a pixel a mouse can report while a button is held.
+void RandomPlayer::pointAt(float x, float y)
+{
+    const cVideo& video = Singleton<cVideo>::instance();
+    const cCamera& camera = Singleton<cCamera>::instance();
+    const float px = (x - camera.x()) * camera.zoom() + static_cast<float>(video.width()) * 0.5f;
+    const float py = static_cast<float>(video.height()) * 0.5f - (y - camera.y()) * camera.zoom();
+    input().setMousePixel(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
+}
+
+void RandomPlayer::pointAnywhere()
+{
+    const cVideo& video = Singleton<cVideo>::instance();
+    input().setMousePixel(std::uniform_int_distribution<int>(0, video.width() - 1)(random),
+                          std::uniform_int_distribution<int>(0, video.height() - 1)(random));
+}
+
+void RandomPlayer::click()
+{
+    input().setButton(1, cInput::DOWN);
+    input().setButton(1, cInput::UP);
+}
+
+void RandomPlayer::tap(int key)
+{
+    input().setKey(key, cInput::DOWN);
+    // Up again at the next act, after the level has seen one press.
+    tapped.push_back(key);
+}
