@@ -7,8 +7,9 @@ FUZZ_BUILD := build/fuzz
 FUZZER := $(FUZZ_BUILD)/tests/fuzz/fuzz_shapefile
 FUZZ_SECONDS ?= 600
 BENCH_BUILD := build/bench
+SOAK_TICKS ?= 50000
 
-.PHONY: all deps build run test clean level assets fuzz fuzz-build package screenshot bench
+.PHONY: all deps build run test clean level assets fuzz fuzz-build package screenshot bench soak
 
 all: build
 
@@ -43,6 +44,14 @@ bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUIB_BENCH=ON -DQUIB_TESTS=OFF >/dev/null
 	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quib_bench
 	@./scripts/run-headless $(BENCH_BUILD)/bench/quib_bench
+
+# The long run of the random player on the bundled level, then the leak check of
+# a played game, both with the sanitizers (make test plays a short one).
+soak: deps
+	@cmake -S . -B $(TEST_BUILD) -DQUIB_SANITIZE=ON -DQUIB_WERROR=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(TEST_BUILD) -j$(JOBS) --target test_soak quib xprobe
+	@cd tests/data && QUIB_SOAK_TICKS=$(SOAK_TICKS) ../../scripts/run-headless ../../$(TEST_BUILD)/tests/test_soak
+	@./scripts/run-headless ctest --test-dir $(TEST_BUILD) -R e2e.leaks --output-on-failure
 
 # Rebuilds the committed data files from tools/assets (needs the asset tools).
 assets:
