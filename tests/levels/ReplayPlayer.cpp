@@ -11,10 +11,7 @@
 
 #include <box2d/box2d.h>
 
-#include <SDL_opengl.h>
-#include <cstdio>
 #include <cmath>
-#include <cstdlib>
 #include <iostream>
 #include <sstream>
 
@@ -188,21 +185,6 @@ void ReplayPlayer::tick(int count)
         cApplication::tick();
         ++tickCount;
         returned = returned || hazelnutAtReturnPoint();
-        static const char* snaps = std::getenv("HR_SNAP");
-        if (snaps && std::string(" ") .append(snaps).append(" ").find(" " + std::to_string(tickCount) + " ") != std::string::npos) {
-            std::vector<unsigned char> px(640 * 480 * 3);
-            glPixelStorei(GL_PACK_ALIGNMENT, 1);
-            glReadBuffer(GL_FRONT);
-            glReadPixels(0, 0, 640, 480, GL_RGB, GL_UNSIGNED_BYTE, px.data());
-            FILE* f = std::fopen(("/tmp/hr/snap_" + std::to_string(tickCount) + ".ppm").c_str(), "wb");
-            std::fprintf(f, "P6 640 480 255\n");
-            for (int row = 479; row >= 0; --row) std::fwrite(&px[row * 640 * 3], 1, 640 * 3, f);
-            std::fclose(f);
-        }
-        static const char* trace = std::getenv("HR_TRACE");
-        if (trace && tickCount % std::atoi(trace) == 0) {
-            std::cerr << "  t" << tickCount << " " << wheelState() << "\n";
-        }
     }
 }
 
