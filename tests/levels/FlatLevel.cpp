@@ -7,7 +7,7 @@
 
 FlatLevel::FlatLevel()
 {
-    ground = new cObject(0, KIND_PLAIN);
+    auto* ground = new cObject(0, KIND_PLAIN);
     physics::BodyDef bodyDef;
     bodyDef.userData = ground;
     b2Body* body = physics::createBody(getWorld(), bodyDef);

@@ -2,8 +2,6 @@
 
 #include "levels/Level.h"
 
-class cObject;
-
 /// A level of flat ground only, 440 units long with its top at y = 0, so that
 /// a test can put exactly the objects it needs on it.
 class FlatLevel final : public cLevel {
@@ -12,9 +10,4 @@ public:
     static constexpr float WHEEL_REST_Y = 0.8f;
 
     FlatLevel();
-
-    cObject* getGround() const { return ground; }
-
-private:
-    cObject* ground = nullptr;
 };
