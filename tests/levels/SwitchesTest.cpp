@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int FULL = 128;
+constexpr Rgba STEEL{100, 150, 200, 255};
 
 class SwitchesTest : public LevelTest {
 protected:
@@ -41,6 +42,15 @@ protected:
         pressKey(key);
         tick();
         releaseKey(key);
+    }
+
+    // A test picture around (-5, 5) whose top left quarter is steel blue.
+    static void addCorners()
+    {
+        auto* picture = new cObject(5, KIND_PLAIN);
+        picture->setPosition(-5.0f, 5.0f);
+        picture->setTexture(new cTexture(QUIB_TEST_DATA_DIR "/images/corners.png", 4.0f, 4.0f, 0.0f, 0.0f, 0.0f,
+                                         false, false));
     }
 
     // What the last tick showed, read from the front buffer after the swap,
@@ -122,13 +132,9 @@ TEST_F(SwitchesTest, SwitchingBackAndForthUploadsNoNewPictures)
 
 TEST_F(SwitchesTest, DebugViewShowsOutlinesInsteadOfPictures)
 {
-    auto* picture = new cObject(5, KIND_PLAIN);
-    picture->setPosition(-5.0f, 5.0f);
-    picture->setTexture(new cTexture(QUIB_TEST_DATA_DIR "/images/corners.png", 4.0f, 4.0f, 0.0f, 0.0f, 0.0f,
-                                     false, false));
-    const Rgba steel{100, 150, 200, 255};
+    addCorners();
     tick();
-    EXPECT_TRUE(colorNear(shownAt(-6.0f, 6.0f), steel));
+    EXPECT_TRUE(colorNear(shownAt(-6.0f, 6.0f), STEEL));
     EXPECT_TRUE(colorNear(shownAt(0.0f, -1.0f), TestWindow::BACKGROUND)) << "the ground has no picture";
 
     typeKey(SDLK_d);
@@ -138,12 +144,13 @@ TEST_F(SwitchesTest, DebugViewShowsOutlinesInsteadOfPictures)
 
     typeKey(SDLK_d);
     EXPECT_FALSE(level->isDebugView());
-    EXPECT_TRUE(colorNear(shownAt(-6.0f, 6.0f), steel));
+    EXPECT_TRUE(colorNear(shownAt(-6.0f, 6.0f), STEEL));
     EXPECT_TRUE(colorNear(shownAt(0.0f, -1.0f), TestWindow::BACKGROUND));
 }
 
-TEST_F(SwitchesTest, FSwitchesFullScreenOnAndOff)
+TEST_F(SwitchesTest, FSwitchesFullScreenOnAndOffAndPicturesSurvive)
 {
+    addCorners();
     cVideo& video = Singleton<cVideo>::instance();
     typeKey(SDLK_f);
     EXPECT_TRUE(video.isFullscreen());
@@ -151,6 +158,8 @@ TEST_F(SwitchesTest, FSwitchesFullScreenOnAndOff)
     EXPECT_FALSE(video.isFullscreen());
     EXPECT_EQ(video.width(), 640);
     EXPECT_EQ(video.height(), 480);
+    tick();
+    EXPECT_TRUE(colorNear(shownAt(-6.0f, 6.0f), STEEL));
 }
 
 } // namespace
