@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -164,6 +165,14 @@ std::string readLabel(const std::string& tag)
     return value->substr(1);
 }
 
+// The factories read their drawing again for every object they build; like
+// every other missing file, a missing drawing is reported once.
+bool isFirstFailure(const std::string& fileName)
+{
+    static std::set<std::string> reported;
+    return reported.insert(fileName).second;
+}
+
 } // namespace
 
 cShapeFile::cShapeFile(const std::string& fileName) : fileName(fileName)
@@ -173,7 +182,9 @@ cShapeFile::cShapeFile(const std::string& fileName) : fileName(fileName)
         file.open(DATA_DIR + fileName);
     }
     if (!file) {
-        std::cout << "Failed to load the SVG: " << fileName << "\n" << std::flush;
+        if (isFirstFailure(fileName)) {
+            std::cout << "Failed to load the SVG: " << fileName << "\n" << std::flush;
+        }
         return;
     }
     load(file);

@@ -126,4 +126,13 @@ TEST(ShapeFileDisk, MissingFileIsReportedOnceAndLeavesTheReaderEmpty)
     EXPECT_TRUE(shapes.getPoints().empty());
 }
 
+TEST(ShapeFileDisk, MissingFileReadAgainIsNotReportedAgain)
+{
+    CoutCapture output;
+    const cShapeFile first("shapes/missing-twice.svg");
+    const cShapeFile second("shapes/missing-twice.svg");
+    EXPECT_EQ(output.text(), "Failed to load the SVG: shapes/missing-twice.svg\n");
+    EXPECT_TRUE(second.getOutlines().empty());
+}
+
 } // namespace
