@@ -1,0 +1,215 @@
+// Every file the game reads, missing or broken: the game says so once per
+// file, builds what it can and plays on. Each test is a process of its own,
+// started on a copy of the data with some files broken, 300 ticks long.
+#include "baddata/HostileDrawing.h"
+#include "baddata/ScratchData.h"
+#include "support/CoutCapture.h"
+
+#include "app/Application.h"
+#include "app/DataDir.h"
+#include "app/Input.h"
+#include "app/Singleton.h"
+#include "app/Video.h"
+#include "levels/Level1.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int TICKS = 300;
+constexpr int JUMP_EVERY = 60;
+const std::vector<std::string> SOUNDS = {"sounds/twit.wav", "sounds/roll.wav", "sounds/twow.wav",
+                                         "sounds/bank.wav", "sounds/boink.wav", "sounds/click.wav"};
+const std::string MUSIC = "sounds/music.ogg";
+// Pictures the level asks for whatever its drawing holds.
+const std::vector<std::string> LEVEL_PICTURES = {"images/background.png", "images/dragbox.png", "images/mute.png",
+                                                 "images/level1.png", "images/level9.png"};
+const std::string PICTURE_FAILURE = "Failed to load the image: ";
+const std::string DRAWING_FAILURE = "Failed to load the SVG: ";
+
+class BadDataTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (std::filesystem::exists(DATA_DIR)) {
+            GTEST_SKIP() << "installed data in " << DATA_DIR << " would be read instead of the broken files";
+        }
+        ASSERT_FALSE(data.root().empty());
+    }
+
+    // The game on the scratch data, rolling right and jumping now and then;
+    // what it printed.
+    std::string play()
+    {
+        EXPECT_EQ(chdir(data.root().c_str()), 0);
+        CoutCapture output;
+        Singleton<cVideo>::instance().open(640, 480, 32, "QUIB");
+        new Level1;
+        cInput& input = Singleton<cInput>::instance();
+        input.setKey(SDLK_RIGHT, cInput::DOWN);
+        for (int tick = 1; tick <= TICKS; ++tick) {
+            input.setKey(SDLK_UP, tick % JUMP_EVERY == 0 ? cInput::DOWN : cInput::UP);
+            cApplication::tick();
+        }
+        return output.text();
+    }
+
+    // The lines of the output that contain the text.
+    static int lines(const std::string& output, const std::string& text)
+    {
+        std::istringstream in(output);
+        int found = 0;
+        for (std::string line; std::getline(in, line);) {
+            found += line.find(text) != std::string::npos ? 1 : 0;
+        }
+        return found;
+    }
+
+    static void expectEachPictureAtMostOnce(const std::string& output, const std::vector<std::string>& pictures)
+    {
+        for (const std::string& picture : pictures) {
+            EXPECT_LE(lines(output, PICTURE_FAILURE + picture + ","), 1) << picture;
+        }
+    }
+
+    static void expectSoundFailuresOnce(const std::string& output)
+    {
+        for (const std::string& sound : SOUNDS) {
+            EXPECT_EQ(lines(output, "Failed to load sound " + sound), 1) << sound;
+        }
+        EXPECT_EQ(lines(output, "Failed to load music " + MUSIC), 1);
+    }
+
+    static void expectLevelPicturesReportedOnce(const std::string& output)
+    {
+        for (const std::string& picture : LEVEL_PICTURES) {
+            EXPECT_EQ(lines(output, PICTURE_FAILURE + picture + ","), 1) << picture;
+        }
+    }
+
+    static std::string readFile(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    ScratchData data;
+};
+
+TEST_F(BadDataTest, MissingPicturesSoundsAndMusicAreEachReportedOnce)
+{
+    const std::vector<std::string> pictures = data.files("images");
+    for (const std::string& file : pictures) {
+        data.remove(file);
+    }
+    for (const std::string& file : data.files("sounds")) {
+        data.remove(file);
+    }
+    const std::string output = play();
+    expectEachPictureAtMostOnce(output, pictures);
+    expectLevelPicturesReportedOnce(output);
+    expectSoundFailuresOnce(output);
+}
+
+TEST_F(BadDataTest, MissingObjectDrawingsAreEachReportedOnce)
+{
+    std::vector<std::string> drawings;
+    for (const std::string& file : data.files("shapes")) {
+        if (file != "shapes/level.svg") {
+            drawings.push_back(file);
+            data.remove(file);
+        }
+    }
+    const std::string output = play();
+    for (const std::string& drawing : drawings) {
+        EXPECT_EQ(lines(output, DRAWING_FAILURE + drawing), 1) << drawing;
+    }
+}
+
+TEST_F(BadDataTest, AMissingLevelDrawingIsReportedOnce)
+{
+    data.remove("shapes/level.svg");
+    EXPECT_EQ(play(), DRAWING_FAILURE + "shapes/level.svg\n");
+}
+
+TEST_F(BadDataTest, TruncatedFilesAreReportedAtMostOnceEach)
+{
+    std::vector<std::string> files = data.files("images");
+    for (const char* folder : {"sounds", "shapes"}) {
+        const std::vector<std::string> more = data.files(folder);
+        files.insert(files.end(), more.begin(), more.end());
+    }
+    for (const std::string& file : files) {
+        data.truncate(file);
+    }
+    const std::string output = play();
+    expectEachPictureAtMostOnce(output, files);
+    expectLevelPicturesReportedOnce(output);
+    for (const std::string& file : files) {
+        EXPECT_LE(lines(output, "Failed to load sound " + file), 1) << file;
+        EXPECT_LE(lines(output, "Failed to load music " + file), 1) << file;
+    }
+}
+
+TEST_F(BadDataTest, FilesOfRandomBytesAreEachReportedOnce)
+{
+    const std::vector<std::string> pictures = data.files("images");
+    for (const char* folder : {"images", "sounds", "shapes"}) {
+        for (const std::string& file : data.files(folder)) {
+            data.scramble(file);
+        }
+    }
+    const std::string output = play();
+    expectEachPictureAtMostOnce(output, pictures);
+    expectLevelPicturesReportedOnce(output);
+    expectSoundFailuresOnce(output);
+}
+
+TEST_F(BadDataTest, PicturesOfOtherLayoutsAllLoad)
+{
+    struct Layout {
+        const char* options;
+        const char* output;
+    };
+    // Palette, grey, grey with alpha, 16 bits a channel with and without alpha, RGB.
+    const Layout layouts[] = {
+        {"-type Palette", "PNG8:"},
+        {"-colorspace Gray -alpha off -depth 8", ""},
+        {"-colorspace Gray -define png:color-type=4 -depth 8", ""},
+        {"-depth 16", "PNG64:"},
+        {"-alpha off -depth 16", "PNG48:"},
+        {"-alpha off", "PNG24:"},
+    };
+    // Small pictures of each layout stand in for the game's: converting those
+    // would take longer than the game's whole run.
+    const std::vector<std::string> pictures = data.files("images");
+    for (std::size_t i = 0; i < std::size(layouts); ++i) {
+        data.write(pictures[i], readFile(QUIB_TEST_DATA_DIR "/images/corners.png"));
+        ASSERT_TRUE(data.convert(pictures[i], layouts[i].options, layouts[i].output)) << layouts[i].options;
+    }
+    for (std::size_t i = std::size(layouts); i < pictures.size(); ++i) {
+        data.copy(pictures[i % std::size(layouts)], pictures[i]);
+    }
+    EXPECT_EQ(lines(play(), PICTURE_FAILURE), 0);
+}
+
+TEST_F(BadDataTest, HostileDrawingsLeaveTheGamePlaying)
+{
+    for (const std::string& drawing : data.files("shapes")) {
+        data.write(drawing, hostileDrawing());
+    }
+    const std::string output = play();
+    EXPECT_GT(lines(output, "Skipped outline"), 0);
+    EXPECT_EQ(lines(output, DRAWING_FAILURE), 0);
+}
+
+} // namespace
