@@ -10,7 +10,7 @@ start_game "$EMPTY"
 sleep 1
 is_colour "$(pixel 320 240)" $PALE_BLUE || fail "centre pixel is $(pixel 320 240)"
 is_colour "$(pixel 600 40)" $PALE_BLUE || fail "panel pixel is $(pixel 600 40)"
-xdotool key Escape
+press Escape
 wait_exit 10
 [ "$STATUS" -eq 0 ] || fail "status $STATUS"
 duplicates=$(sort "$WORK/out" | uniq -d)

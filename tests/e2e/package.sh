@@ -27,7 +27,7 @@ QUIB=/usr/games/quib
 mkdir -p "$WORK/nowhere"
 start_game "$WORK/nowhere"
 wait_drawn
-xdotool key Escape
+press Escape
 wait_exit 10
 [ "$STATUS" -eq 0 ] || fail "the installed game ended with status $STATUS"
 [ ! -s "$WORK/out" ] || fail "the installed game reported: $(head -3 "$WORK/out")"

@@ -70,7 +70,7 @@ xdotool mousemove --window "$WINDOW" 420 140; sleep 0.5
 xdotool click 1
 eventually now_changed after_drop before_drop 300 0 260 480 || fail "no placed object shows after the drop"
 
-xdotool key Escape
+press Escape
 wait_exit 10
 [ "$STATUS" -eq 0 ] || fail "Escape ended the game with status $STATUS"
 [ ! -s "$WORK/err" ] || fail "the game wrote to standard error: $(head -c 300 "$WORK/err")"

@@ -4,16 +4,18 @@
 EMPTY=$WORK/empty
 mkdir -p "$EMPTY"
 
+corner_is_pale() { is_colour "$(pixel "$1" "$2")" $PALE_BLUE; }
+resized() { [ "$(window_size)" = "800 600" ]; }
+
 start_game "$EMPTY"
 [ "$(window_size)" = "640 480" ] || fail "window is $(window_size), expected 640 480"
-is_colour "$(pixel 5 5)" $PALE_BLUE || fail "corner pixel is $(pixel 5 5)"
+eventually corner_is_pale 5 5 || fail "corner pixel is $(pixel 5 5)"
 
 xdotool windowsize "$WINDOW" 800 600
-sleep 1
-[ "$(window_size)" = "800 600" ] || fail "window is $(window_size) after resize"
-is_colour "$(pixel 790 590)" $PALE_BLUE || fail "after resize the new corner is $(pixel 790 590)"
+eventually resized || fail "window is $(window_size) after resize"
+eventually corner_is_pale 790 590 || fail "after resize the new corner is $(pixel 790 590)"
 
-xdotool key Escape
+press Escape
 wait_exit 10
 [ "$STATUS" -eq 0 ] || fail "Escape ended the game with status $STATUS"
 [ ! -s "$WORK/err" ] || fail "the game wrote to standard error"

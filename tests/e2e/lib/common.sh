@@ -32,10 +32,10 @@ wait_drawn() {
     fail "the level was never drawn"
 }
 
-# eventually CMD...: true as soon as the command succeeds, within 15 s; ticks
+# eventually CMD...: true as soon as the command succeeds, within 30 s; ticks
 # run slower than real time on a busy machine.
 eventually() {
-    for _ in $(seq 1 60); do
+    for _ in $(seq 1 120); do
         "$@" && return 0
         sleep 0.25
     done
@@ -57,7 +57,8 @@ wait_exit() {
 
 # A key held as long as a person holds it: the game reads keys once per tick,
 # and a press released before the next tick is lost, as it is for a player.
-press() { xdotool keydown "$1"; sleep 0.5; xdotool keyup "$1"; }
+# The focus is given again first: without a window manager nothing keeps it.
+press() { xdotool windowfocus "$WINDOW"; xdotool keydown "$1"; sleep 0.5; xdotool keyup "$1"; }
 
 window_size() { xdotool getwindowgeometry --shell "$WINDOW" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}' | sed 's/ $//'; }
 
