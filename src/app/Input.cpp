@@ -92,3 +92,5 @@ bool cInput::buttonReleased(int button) const
     const char state = stateOf(buttons, button, BUTTON_COUNT);
     return state == UP || state == CLICKED;
 }
+
+bool cInput::clicked() const { return buttonPressed(1) || buttonPressed(3) || buttonPressed(2); }

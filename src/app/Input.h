@@ -23,6 +23,8 @@ public:
     bool buttonHeld(int button);
     bool buttonPressed(int button) const;
     bool buttonReleased(int button) const;
+    /// A click: a press of the left, right or middle button in this tick.
+    bool clicked() const;
     float mouseX() const { return worldX; }
     float mouseY() const { return worldY; }
 

@@ -24,8 +24,6 @@ constexpr int CARRIED_LAYER = 100;
 cInput& input() { return Singleton<cInput>::instance(); }
 cObjectList& registry() { return Singleton<cObjectList>::instance(); }
 
-bool clicked() { return input().buttonPressed(1) || input().buttonPressed(3) || input().buttonPressed(2); }
-
 void tintAll(const ObjectList& objects, float red, float green, float blue)
 {
     for (cObject* object : objects) {
@@ -97,7 +95,7 @@ void cDragBox::offerTools(const ObjectList& snapshot)
         }
         picture->setTint(HIGHLIGHT_TINT, HIGHLIGHT_TINT, HIGHLIGHT_TINT);
         // Tool pictures overlap at their edges; one click takes one tool only.
-        if (held.empty() && clicked()) {
+        if (held.empty() && input().clicked()) {
             grab(tool);
         }
     }
@@ -138,7 +136,7 @@ void cDragBox::carry()
         return;
     }
     tintAll(held, 0.0f, 0.0f, 0.0f);
-    const bool dropAttempted = clicked() || (dragging && input().buttonReleased(1));
+    const bool dropAttempted = input().clicked() || (dragging && input().buttonReleased(1));
     if (!dropAttempted) {
         if (input().buttonHeld(1)) {
             dragging = true;

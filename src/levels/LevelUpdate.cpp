@@ -71,8 +71,6 @@ cObjectList& registry() { return Singleton<cObjectList>::instance(); }
 
 bool keyDown(int key) { return input().keyPressed(key) || input().keyHeld(key); }
 
-bool clicked() { return input().buttonPressed(1) || input().buttonPressed(3) || input().buttonPressed(2); }
-
 b2Body* bodyOfFirst(int kind)
 {
     cObject* object = registry().getFirstOfKind(kind);
@@ -211,7 +209,7 @@ void cLevel::hoverAndRemove()
         if (!object || !object->isRemovable()) {
             continue;
         }
-        if (clicked()) {
+        if (input().clicked()) {
             removePlaced(object);
             sounds.removeSound->play(0);
             return;
@@ -303,7 +301,7 @@ void cLevel::switchMute()
         return;
     }
     cObject* button = registry().getFirstOfKind(KIND_MUTE_BUTTON);
-    if (button && clicked() && button->containsPoint(input().mouseX(), input().mouseY(), 0.0f)) {
+    if (button && input().clicked() && button->containsPoint(input().mouseX(), input().mouseY(), 0.0f)) {
         muted = !muted;
     }
 }
