@@ -31,12 +31,13 @@ private:
     void mainLoop();
     void handle(const SDL_Event& event);
 
-    cObjectList* objectList;
-    cCamera* camera;
+    // Filled in this order to create the managers in this order; not read after.
+    [[maybe_unused]] cObjectList* objectList;
+    [[maybe_unused]] cCamera* camera;
     cVideo* video;
     cInput* input;
-    cAudio* audio;
-    cProcessList* processList;
-    cTextureManager* textureManager;
+    [[maybe_unused]] cAudio* audio;
+    [[maybe_unused]] cProcessList* processList;
+    [[maybe_unused]] cTextureManager* textureManager;
     bool quit;
 };
