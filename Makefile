@@ -29,14 +29,15 @@ test: deps fuzz-build
 	@cmake --build $(TEST_BUILD) -j$(JOBS)
 	@./scripts/run-headless ctest --test-dir $(TEST_BUILD) --output-on-failure -j$(JOBS)
 
-# The fuzzer needs clang, so it has a build of its own; the tests run it briefly,
-# `make fuzz` for FUZZ_SECONDS.
+# The fuzzers need clang, so they have a build of their own; the tests run them
+# briefly, `make fuzz` each for FUZZ_SECONDS.
 fuzz-build: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DQUIB_FUZZ=ON -DQUIB_TESTS=OFF >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_shapefile
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_shapefile fuzz_png
 
 fuzz: fuzz-build
 	@sh tests/fuzz/run-fuzzer.sh $(FUZZER) $(FUZZ_SECONDS) $(FUZZ_BUILD)/shapefile
+	@sh tests/fuzz/run-fuzzer.sh $(FUZZ_BUILD)/tests/fuzz/fuzz_png $(FUZZ_SECONDS) $(FUZZ_BUILD)/png png-corpus png.dict
 
 # One table of start-up, tick, memory and load figures from a release build (no
 # sanitizers), measured in one run on the virtual X server with software OpenGL.

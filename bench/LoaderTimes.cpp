@@ -42,7 +42,7 @@ LoaderTimes LoaderTimes::operator-(const LoaderTimes& earlier) const
 
 // The originals, as the linker's --wrap names them.
 extern "C" {
-SDL_Surface* __real_IMG_Load(const char* file);
+SDL_Surface* __real_IMG_LoadTyped_RW(SDL_RWops* src, int freesrc, char* type);
 SDL_Surface* __real_SDL_ConvertSurface(SDL_Surface* src, SDL_PixelFormat* fmt, Uint32 flags);
 void __real_glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
                          GLint border, GLenum format, GLenum type, const void* pixels);
@@ -54,10 +54,10 @@ Mix_Music* __real_Mix_LoadMUS(const char* file);
 void __real__ZN10cShapeFileC1ERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE(void* self,
                                                                                      const std::string& name);
 
-SDL_Surface* __wrap_IMG_Load(const char* file)
+SDL_Surface* __wrap_IMG_LoadTyped_RW(SDL_RWops* src, int freesrc, char* type)
 {
     Timed timed(spent.texturesNs);
-    return __real_IMG_Load(file);
+    return __real_IMG_LoadTyped_RW(src, freesrc, type);
 }
 
 SDL_Surface* __wrap_SDL_ConvertSurface(SDL_Surface* src, SDL_PixelFormat* fmt, Uint32 flags)

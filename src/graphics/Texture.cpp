@@ -3,9 +3,10 @@
 #include "app/DataDir.h"
 #include "app/Singleton.h"
 #include "app/Video.h"
+#include "graphics/PictureDecoder.h"
 #include "graphics/TextureManager.h"
+#include "graphics/UploadableSurface.h"
 
-#include <SDL_image.h>
 #include <SDL_opengl.h>
 #include <GL/glu.h>
 
@@ -17,48 +18,10 @@ namespace {
 // mipmaps only cost memory; the small ones shrink and need them.
 constexpr float MIPMAP_WIDTH_LIMIT = 20.0f;
 
-// The mask that selects the byte at a memory position of a pixel of the given size.
-Uint32 byteMask(int position, int bytesPerPixel)
-{
-    const int shift = SDL_BYTEORDER == SDL_LIL_ENDIAN ? position : bytesPerPixel - 1 - position;
-    return 0xFFu << (8 * shift);
-}
-
-// OpenGL reads GL_RGB and GL_RGBA as bytes in that order, whatever the machine.
-bool isByteOrderedRgb(const SDL_PixelFormat* format)
-{
-    const int bytes = format->BytesPerPixel;
-    if ((bytes != 3 && bytes != 4) || format->palette) {
-        return false;
-    }
-    const Uint32 alphaMask = bytes == 4 ? byteMask(3, bytes) : 0;
-    return format->Rmask == byteMask(0, bytes) && format->Gmask == byteMask(1, bytes) &&
-           format->Bmask == byteMask(2, bytes) && format->Amask == alphaMask;
-}
-
-// The surface itself when OpenGL can take its pixels as they are, otherwise a
-// new RGBA copy (palettes, grey levels, other channel orders; a colour key
-// becomes transparency). Null when the copy cannot be made. SDL pads rows to
-// four bytes, which is what OpenGL assumes when it unpacks them.
-SDL_Surface* uploadableSurface(SDL_Surface* surface)
-{
-    if (isByteOrderedRgb(surface->format)) {
-        return surface;
-    }
-    SDL_Surface* model = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, byteMask(0, 4), byteMask(1, 4),
-                                              byteMask(2, 4), byteMask(3, 4));
-    if (!model) {
-        return nullptr;
-    }
-    SDL_Surface* converted = SDL_ConvertSurface(surface, model->format, SDL_SWSURFACE);
-    SDL_FreeSurface(model);
-    return converted;
-}
-
 SDL_Surface* readImage(const std::string& name)
 {
-    SDL_Surface* surface = IMG_Load((DATA_DIR + name).c_str());
-    return surface ? surface : IMG_Load(name.c_str());
+    SDL_Surface* surface = loadPicture(DATA_DIR + name);
+    return surface ? surface : loadPicture(name);
 }
 
 } // namespace
