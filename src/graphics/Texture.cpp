@@ -88,6 +88,12 @@ void cTexture::upload(SDL_Surface* surface)
     Singleton<cVideo>::instance().setBoundTexture(id);
 
     const bool mipmapped = width < MIPMAP_WIDTH_LIMIT;
+    // Set before the image arrives: a driver that sees a mipmap filter then
+    // makes room for every level, which a picture without mipmaps never uses.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
     SDL_LockSurface(surface);
     glTexImage2D(GL_TEXTURE_2D, 0, format, surface->w, surface->h, 0, format, GL_UNSIGNED_BYTE,
                  surface->pixels);
@@ -97,10 +103,6 @@ void cTexture::upload(SDL_Surface* surface)
     }
     SDL_UnlockSurface(surface);
 
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
     Singleton<cTextureManager>::instance().add(this);
 }
 
