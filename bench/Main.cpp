@@ -28,7 +28,7 @@ constexpr int CROWD_TICKS = 600;
 
 struct Options {
     int runs = 7;
-    int crowdBodies = 500;
+    int crowdBodies = 1400;
     std::string replay = QUIB_SOURCE_DIR "/bench/replay.txt";
 };
 
