@@ -3,6 +3,7 @@
 #include "app/ProcessList.h"
 #include "app/Singleton.h"
 #include "audio/Sound.h"
+#include "graphics/Texture.h"
 #include "objects/Object.h"
 #include "objects/ObjectList.h"
 #include "physics/Physics.h"
@@ -18,6 +19,22 @@ cSound* loadSound(const char* name, bool restart)
     auto* sound = new cSound(name);
     sound->setRestart(restart);
     return sound;
+}
+
+// A picture made for an object goes with it, unless another object still shows
+// it or it holds an image that later pictures share: otherwise every preview and
+// every placed object would leave its picture behind for good.
+void releasePicture(cTexture* picture)
+{
+    if (!picture || !picture->getName().empty()) {
+        return;
+    }
+    for (const cObject* other : Singleton<cObjectList>::instance().getAll()) {
+        if (other->getTexture() == picture) {
+            return;
+        }
+    }
+    delete picture;
 }
 
 } // namespace
@@ -100,9 +117,14 @@ void cLevel::destroyObject(cObject* object)
         }
         destroyBody(body);
     }
+    std::vector<cTexture*> pictures{object->getTexture()};
     delete object;
     for (cObject* attached : hanging) {
+        pictures.push_back(attached->getTexture());
         delete attached;
+    }
+    for (cTexture* picture : pictures) {
+        releasePicture(picture);
     }
 }
 
