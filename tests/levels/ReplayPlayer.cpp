@@ -9,6 +9,7 @@
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
 
+#include <SDL.h>
 #include <box2d/box2d.h>
 
 #include <cmath>
@@ -89,26 +90,30 @@ cObject* toolUnderMouse()
     return nullptr;
 }
 
+float measure(const b2Body* body, const std::string& what)
+{
+    if (what == "x") {
+        return body->GetPosition().x;
+    }
+    if (what == "y") {
+        return body->GetPosition().y;
+    }
+    return what == "vx" ? body->GetLinearVelocity().x : body->GetLinearVelocity().y;
+}
+
 } // namespace
 
 bool ReplayPlayer::play(const std::vector<ReplayStep>& steps)
 {
     for (const ReplayStep& step : steps) {
-        if (step.verb != Verb::EXPECT) {
-            perform(step);
-        } else if (!holds(step)) {
-            std::ostringstream message;
-            message << "line " << step.line << ": expect " << step.what << " " << step.name
-                    << (step.name.empty() ? std::to_string(step.value) : "") << " fails after tick "
-                    << tickCount << "; " << wheelState();
-            failed = message.str();
+        if (!perform(step)) {
             return false;
         }
     }
     return true;
 }
 
-void ReplayPlayer::perform(const ReplayStep& step)
+bool ReplayPlayer::perform(const ReplayStep& step)
 {
     switch (step.verb) {
     case Verb::HOLD:
@@ -130,6 +135,10 @@ void ReplayPlayer::perform(const ReplayStep& step)
     case Verb::WAIT:
         tick(step.ticks);
         break;
+    case Verb::UNTIL:
+        return waitUntil(step);
+    case Verb::BRAKE:
+        return brake(step);
     case Verb::MOVE_TO:
         moveMouseTo(step.x, step.y);
         break;
@@ -140,42 +149,86 @@ void ReplayPlayer::perform(const ReplayStep& step)
         clickPanel(step.slot);
         break;
     case Verb::SHOW:
-        show(step);
+        std::cerr << "line " << step.line << ", tick " << tickCount << ": " << wheelState() << "\n";
         break;
     case Verb::EXPECT:
+        if (!holds(step.condition)) {
+            fail(step, "expect " + describe(step.condition) + " fails");
+            return false;
+        }
         break;
     }
+    return true;
 }
 
-bool ReplayPlayer::holds(const ReplayStep& step)
+bool ReplayPlayer::waitUntil(const ReplayStep& step)
 {
-    const b2Vec2 at = wheel() ? wheel()->GetPosition() : b2Vec2(NAN, NAN);
-    if (step.what == "star") {
-        const cObject* star = registry().getFirstOfKind(starKindNamed(step.name));
+    for (int waited = 0; !holds(step.condition); ++waited) {
+        if (waited == UNTIL_LIMIT) {
+            fail(step, "until " + describe(step.condition) + " never came");
+            return false;
+        }
+        tick();
+    }
+    return true;
+}
+
+// As a player stops the wheel: the arrow against its motion, whichever way
+// it rolls, until it has almost stopped.
+bool ReplayPlayer::brake(const ReplayStep& step)
+{
+    int held = 0;
+    for (int waited = 0;; ++waited) {
+        const b2Body* body = wheel();
+        const float speed = body ? body->GetLinearVelocity().x : 0.0f;
+        const int against = speed >= BRAKED_SPEED ? SDLK_LEFT : (speed <= -BRAKED_SPEED ? SDLK_RIGHT : 0);
+        if (against != held) {
+            if (held) {
+                input().setKey(held, cInput::UP);
+            }
+            if (against) {
+                input().setKey(against, cInput::DOWN);
+            }
+            held = against;
+        }
+        if (!held) {
+            return true;
+        }
+        if (waited == UNTIL_LIMIT) {
+            fail(step, "brake never stopped the wheel");
+            return false;
+        }
+        tick();
+    }
+}
+
+bool ReplayPlayer::holds(const ReplayCondition& condition)
+{
+    if (condition.what == "star") {
+        const cObject* star = registry().getFirstOfKind(starKindNamed(condition.name));
         return star && star->isTool();
     }
-    if (step.what == "x>") {
-        return at.x > step.value;
+    if (condition.what == "placed") {
+        return toolPlaced(condition);
     }
-    if (step.what == "x<") {
-        return at.x < step.value;
+    if (condition.what == "hazelnut") {
+        return returned;
     }
-    if (step.what == "y>") {
-        return at.y > step.value;
+    const b2Body* body = wheel();
+    if (!body) {
+        return false;
     }
-    if (step.what == "placed") {
-        return toolPlaced(step);
-    }
-    return returned;
+    const float value = measure(body, condition.what);
+    return condition.comparison == '>' ? value > condition.value : value < condition.value;
 }
 
-bool ReplayPlayer::toolPlaced(const ReplayStep& step)
+bool ReplayPlayer::toolPlaced(const ReplayCondition& condition)
 {
-    const cObject* star = registry().getFirstOfKind(starKindNamed(step.name));
+    const cObject* star = registry().getFirstOfKind(starKindNamed(condition.name));
     if (!grabbed || grabbed != star || carrying() || removableCount() <= removableBeforeGrab) {
         return false;
     }
-    placed.insert(step.name);
+    placed.insert(condition.name);
     return true;
 }
 
@@ -204,9 +257,11 @@ void ReplayPlayer::clickPanel(int slot)
     click();
 }
 
-void ReplayPlayer::show(const ReplayStep& step) const
+void ReplayPlayer::fail(const ReplayStep& step, const std::string& why)
 {
-    std::cerr << "line " << step.line << ", tick " << tickCount << ": " << wheelState() << "\n";
+    std::ostringstream message;
+    message << "line " << step.line << ": " << why << " after tick " << tickCount << "; " << wheelState();
+    failed = message.str();
 }
 
 std::string ReplayPlayer::wheelState() const

@@ -10,29 +10,35 @@ class cObject;
 
 /// Plays a replay script on the level that is running: it writes key and
 /// button states and mouse pixels into the input state, as the event loop
-/// would, ticks the application, and checks the script's expectations.
+/// would, ticks the application, and checks the script's conditions.
 class ReplayPlayer final {
 public:
+    /// A wait for a condition, or a brake, that has not ended after this many ticks fails.
+    static constexpr int UNTIL_LIMIT = 1200;
+    /// A brake ends when the wheel moves slower than this sideways.
+    static constexpr float BRAKED_SPEED = 0.12f;
+
     /// Plays the steps in order and stops at the first expectation that does
-    /// not hold; true when every one held.
+    /// not hold or wait that never ends; true when there was none.
     bool play(const std::vector<ReplayStep>& steps);
 
-    /// Which expectation failed, and where the wheel was then.
+    /// Which step failed, and where the wheel was then.
     const std::string& failure() const { return failed; }
-    int ticks() const { return tickCount; }
-    /// The star names of the tools that were placed and checked by "expect placed".
+    /// The star names of the tools that "expect placed" found placed.
     const std::set<std::string>& placedTools() const { return placed; }
     /// Whether a hazelnut has appeared at its return point in any tick so far.
     bool hazelnutReturned() const { return returned; }
 
 private:
-    void perform(const ReplayStep& step);
-    bool holds(const ReplayStep& step);
-    bool toolPlaced(const ReplayStep& step);
+    bool perform(const ReplayStep& step);
+    bool waitUntil(const ReplayStep& step);
+    bool brake(const ReplayStep& step);
+    bool holds(const ReplayCondition& condition);
+    bool toolPlaced(const ReplayCondition& condition);
     void tick(int count = 1);
     void click();
     void clickPanel(int slot);
-    void show(const ReplayStep& step) const;
+    void fail(const ReplayStep& step, const std::string& why);
     std::string wheelState() const;
 
     int tickCount = 0;

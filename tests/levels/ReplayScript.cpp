@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -20,11 +21,13 @@ const std::map<std::string, int> STARS = {{"bowling", KIND_BOWLING_STAR},
                                           {"skate", KIND_SKATE_STAR},
                                           {"cannon", KIND_CANNON_STAR}};
 
+const std::set<std::string> MEASURES = {"x", "y", "vx", "vy"};
+
 const std::map<std::string, Verb> VERBS = {
-    {"hold", Verb::HOLD},   {"press", Verb::PRESS},     {"release", Verb::RELEASE},
-    {"tap", Verb::TAP},     {"wait", Verb::WAIT},       {"move-to", Verb::MOVE_TO},
-    {"click", Verb::CLICK}, {"click-panel", Verb::CLICK_PANEL}, {"show", Verb::SHOW},
-    {"expect", Verb::EXPECT}};
+    {"hold", Verb::HOLD},       {"press", Verb::PRESS},   {"release", Verb::RELEASE},
+    {"tap", Verb::TAP},         {"wait", Verb::WAIT},     {"until", Verb::UNTIL},
+    {"brake", Verb::BRAKE},     {"move-to", Verb::MOVE_TO}, {"click", Verb::CLICK},
+    {"click-panel", Verb::CLICK_PANEL}, {"show", Verb::SHOW}, {"expect", Verb::EXPECT}};
 
 bool readKey(std::istream& words, ReplayStep& step)
 {
@@ -40,18 +43,33 @@ bool readKey(std::istream& words, ReplayStep& step)
 
 bool readCount(std::istream& words, int& count) { return static_cast<bool>(words >> count) && count > 0; }
 
-bool readExpectation(std::istream& words, ReplayStep& step)
+// A measure is written with its comparison attached: "x>", "vx<".
+bool readMeasure(const std::string& word, std::istream& words, ReplayCondition& condition)
 {
-    if (!(words >> step.what)) {
+    if (word.size() < 2) {
         return false;
     }
-    if (step.what == "star" || step.what == "placed") {
-        return static_cast<bool>(words >> step.name) && starKindNamed(step.name) >= 0;
+    condition.what = word.substr(0, word.size() - 1);
+    condition.comparison = word.back();
+    const bool known = MEASURES.count(condition.what) && (condition.comparison == '>' || condition.comparison == '<');
+    return known && static_cast<bool>(words >> condition.value);
+}
+
+bool readCondition(std::istream& words, ReplayCondition& condition)
+{
+    std::string word;
+    if (!(words >> word)) {
+        return false;
     }
-    if (step.what == "x>" || step.what == "x<" || step.what == "y>") {
-        return static_cast<bool>(words >> step.value);
+    if (word == "star" || word == "placed") {
+        condition.what = word;
+        return static_cast<bool>(words >> condition.name) && starKindNamed(condition.name) >= 0;
     }
-    return step.what == "hazelnut";
+    if (word == "hazelnut") {
+        condition.what = word;
+        return true;
+    }
+    return readMeasure(word, words, condition);
 }
 
 bool readArguments(std::istream& words, ReplayStep& step)
@@ -69,9 +87,11 @@ bool readArguments(std::istream& words, ReplayStep& step)
         return static_cast<bool>(words >> step.x >> step.y);
     case Verb::CLICK_PANEL:
         return readCount(words, step.slot);
+    case Verb::UNTIL:
     case Verb::EXPECT:
-        return readExpectation(words, step);
+        return readCondition(words, step.condition);
     case Verb::CLICK:
+    case Verb::BRAKE:
     case Verb::SHOW:
         return true;
     }
@@ -105,6 +125,18 @@ int starKindNamed(const std::string& name)
 {
     const auto found = STARS.find(name);
     return found == STARS.end() ? -1 : found->second;
+}
+
+std::string describe(const ReplayCondition& condition)
+{
+    std::ostringstream text;
+    text << condition.what;
+    if (condition.comparison) {
+        text << condition.comparison << " " << condition.value;
+    } else if (!condition.name.empty()) {
+        text << " " << condition.name;
+    }
+    return text.str();
 }
 
 ReplayScript readReplayScript(std::istream& text)

@@ -4,8 +4,20 @@
 #include <string>
 #include <vector>
 
-/// One line of a replay script: an input the player gives, or something that
-/// must hold at that moment of the play.
+/// Something about the play that holds or not at a given tick.
+struct ReplayCondition {
+    /// "star", "placed", "hazelnut", or a measure of the wheel: "x", "y", "vx", "vy".
+    std::string what;
+    /// For a measure: '>' or '<'.
+    char comparison = 0;
+    /// For "star" and "placed": the star's name.
+    std::string name;
+    /// For a measure: the bound.
+    float value = 0.0f;
+};
+
+/// One line of a replay script: an input the player gives, a wait, or a
+/// condition that must hold at that moment of the play.
 struct ReplayStep {
     enum class Verb {
         HOLD,        // key, ticks: down for that many ticks, then up
@@ -13,11 +25,13 @@ struct ReplayStep {
         RELEASE,     // key: up
         TAP,         // key: down for one tick, then up
         WAIT,        // ticks
+        UNTIL,       // condition: ticks until it holds
+        BRAKE,       // left or right against the wheel's motion until it has almost stopped
         MOVE_TO,     // x, y: the mouse onto the window pixel showing that world point
         CLICK,       // the left button down and up within one tick
         CLICK_PANEL, // slot: the mouse onto the slot-th tool of the panel, then a click
-        SHOW,        // the tick count and the wheel's state on standard output
-        EXPECT,      // what, name, value
+        SHOW,        // the tick count and the wheel's state, for re-recording
+        EXPECT,      // condition
     };
 
     Verb verb = Verb::WAIT;
@@ -27,12 +41,7 @@ struct ReplayStep {
     int slot = 0;
     float x = 0.0f;
     float y = 0.0f;
-    /// For EXPECT: "star", "x>", "x<", "y>", "placed" or "hazelnut".
-    std::string what;
-    /// For "expect star": the star's name.
-    std::string name;
-    /// For "expect x>", "x<", "y>": the bound.
-    float value = 0.0f;
+    ReplayCondition condition;
 };
 
 /// A whole script, or the first line that could not be read.
@@ -46,3 +55,5 @@ struct ReplayScript {
 ReplayScript readReplayScript(std::istream& text);
 /// The star kind of a name (bowling, balance, cherry, skate, cannon), or -1.
 int starKindNamed(const std::string& name);
+/// The condition as a script writes it, for messages.
+std::string describe(const ReplayCondition& condition);
