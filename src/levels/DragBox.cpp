@@ -66,7 +66,7 @@ void cDragBox::setPosition(float px, float py)
     x = px;
     y = py;
     float below = 0.0f;
-    for (cObject* object : registry().getAll()) {
+    for (cObject* object : registry().inOrder()) {
         if (object->isTool()) {
             object->setPosition(px, py - below);
             below += TOOL_SPACING;

@@ -29,7 +29,7 @@ void releasePicture(cTexture* picture)
     if (!picture || !picture->getName().empty()) {
         return;
     }
-    for (const cObject* other : Singleton<cObjectList>::instance().getAll()) {
+    for (const cObject* other : Singleton<cObjectList>::instance().inOrder()) {
         if (other->getTexture() == picture) {
             return;
         }

@@ -196,7 +196,7 @@ void cLevel::rollLeft(b2Body* wheel, b2Body* squirrel, bool grounded)
 void cLevel::hoverAndRemove()
 {
     const float mx = input().mouseX(), my = input().mouseY();
-    for (cObject* object : registry().getAll()) {
+    for (cObject* object : registry().inOrder()) {
         if (object->isRemovable() && object->getTexture()) {
             object->getTexture()->setTint(0.0f, 0.0f, 0.0f);
         }

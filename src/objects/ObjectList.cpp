@@ -82,7 +82,7 @@ void cObjectList::syncAll()
 
 void drawAllObjects()
 {
-    for (const cObject* object : Singleton<cObjectList>::instance().getAll()) {
+    for (const cObject* object : Singleton<cObjectList>::instance().inOrder()) {
         cTexture* texture = object->getTexture();
         if (!texture) {
             continue;

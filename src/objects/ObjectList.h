@@ -15,6 +15,9 @@ public:
 
     /// A copy, so that callers may delete objects while they walk it.
     ObjectList getAll() const { return objects; }
+    /// The list itself, for walks that neither make nor delete objects: the
+    /// drawing and the panel run every tick and need no copy.
+    const ObjectList& inOrder() const { return objects; }
     cObject* getFirstOfKind(int kind) const;
     ObjectList getAllOfKind(int kind) const;
 

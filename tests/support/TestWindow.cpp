@@ -1,5 +1,8 @@
 #include "support/TestWindow.h"
 
+#include "app/Singleton.h"
+#include "app/Video.h"
+
 #include <SDL.h>
 #include <SDL_opengl.h>
 
@@ -67,17 +70,8 @@ void TestWindow::reopen()
     setMode(width, height);
 }
 
-void TestWindow::applyGameState() const
-{
-    glClearColor(0.84f, 0.89f, 0.98f, 1.0f);
-    glPointSize(3.0f);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_LINE_SMOOTH);
-    glEnable(GL_POINT_SMOOTH);
-    glHint(GL_LINE_SMOOTH_HINT, GL_DONT_CARE);
-    glHint(GL_POINT_SMOOTH_HINT, GL_DONT_CARE);
-}
+// The game's own state, so that tests draw exactly as the game does.
+void TestWindow::applyGameState() const { Singleton<cVideo>::instance().initGL(); }
 
 void TestWindow::clear()
 {
