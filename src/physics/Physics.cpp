@@ -30,6 +30,14 @@ b2FixtureDef fixtureDef(const ShapeDef& def, const b2Shape* shape)
 
 float cross(b2Vec2 a, b2Vec2 b) { return a.x * b.y - a.y * b.x; }
 
+// Box2D asserts that a polygon's area exceeds b2_epsilon, summed in single
+// precision; an area that rounding could carry to either side of that limit
+// is no area at all. A few times the rounding of the sum, so that a library
+// built with other floating-point habits agrees as well.
+constexpr float AREA_ROUNDING_MARGIN = 4.0f;
+// Likewise for the inertia that is left once centred on the centre of mass.
+constexpr float INERTIA_ROUNDING_MARGIN = 16.0f;
+
 // Box2D welds any two corners this close, neighbours or not.
 std::string weldFault(const std::vector<b2Vec2>& points)
 {
@@ -60,6 +68,89 @@ bool isStrictlyConvex(const std::vector<b2Vec2>& points)
         }
     }
     return true;
+}
+
+// Box2D's own hull (b2PolygonShape::Set), float for float: it starts at the
+// rightmost corner, and the area below must be measured from there as Box2D
+// measures it. Empty where Box2D would assert that the outline has no hull.
+std::vector<b2Vec2> hullAsBox2D(const std::vector<b2Vec2>& ps)
+{
+    const int n = static_cast<int>(ps.size());
+    int i0 = 0;
+    for (int i = 1; i < n; ++i) {
+        if (ps[i].x > ps[i0].x || (ps[i].x == ps[i0].x && ps[i].y < ps[i0].y)) {
+            i0 = i;
+        }
+    }
+    std::vector<b2Vec2> hull;
+    for (int ih = i0;;) {
+        if (static_cast<int>(hull.size()) == b2_maxPolygonVertices) {
+            return {};
+        }
+        hull.push_back(ps[ih]);
+        int ie = 0;
+        for (int j = 1; j < n; ++j) {
+            if (ie == ih) {
+                ie = j;
+                continue;
+            }
+            const b2Vec2 r = ps[ie] - hull.back();
+            const b2Vec2 v = ps[j] - hull.back();
+            const float c = cross(r, v);
+            if (c < 0.0f || (c == 0.0f && v.LengthSquared() > r.LengthSquared())) {
+                ie = j;
+            }
+        }
+        ih = ie;
+        if (ie == i0) {
+            break;
+        }
+    }
+    return hull.size() < 3 ? std::vector<b2Vec2>{} : hull;
+}
+
+// The area as Box2D's centroid and mass sum it, from the hull's first corner,
+// and how far rounding may have moved that sum: each term is a difference of
+// two products, each product rounded once.
+bool hasMeasurableArea(const std::vector<b2Vec2>& hull)
+{
+    const b2Vec2 s = hull[0];
+    float area = 0.0f;
+    float rounding = 0.0f;
+    for (size_t i = 0; i < hull.size(); ++i) {
+        const b2Vec2 e1 = hull[i] - s;
+        const b2Vec2 e2 = hull[(i + 1) % hull.size()] - s;
+        area += 0.5f * cross(e1, e2);
+        rounding += 0.5f * (std::fabs(e1.x * e2.y) + std::fabs(e1.y * e2.x));
+    }
+    return area > b2_epsilon + AREA_ROUNDING_MARGIN * FLT_EPSILON * rounding;
+}
+
+// Box2D sums the shapes' inertia about the body's origin, then subtracts the
+// part that only comes from the centre of mass lying away from it, and asserts
+// that something is left. Far from the origin a sliver's own inertia drowns in
+// the rounding of that subtraction; such a body cannot be made to turn.
+bool hasMeasurableInertia(const b2Body* body)
+{
+    float mass = 0.0f;
+    float inertia = 0.0f;
+    b2Vec2 centre = b2Vec2_zero;
+    for (const b2Fixture* f = body->GetFixtureList(); f; f = f->GetNext()) {
+        if (f->GetDensity() == 0.0f) {
+            continue;
+        }
+        b2MassData data;
+        f->GetMassData(&data);
+        mass += data.mass;
+        centre += data.mass * data.center;
+        inertia += data.I;
+    }
+    if (mass <= 0.0f || inertia <= 0.0f) {
+        return true;
+    }
+    centre *= 1.0f / mass;
+    const float shift = mass * b2Dot(centre, centre);
+    return inertia - shift > INERTIA_ROUNDING_MARGIN * FLT_EPSILON * inertia;
 }
 
 TouchPoint pointBetween(b2Fixture* a, b2Fixture* b)
@@ -157,6 +248,9 @@ b2Body* createBody(b2World* world, const BodyDef& def)
 
 void setMassFromShapes(b2Body* body)
 {
+    if (!body->IsFixedRotation() && !hasMeasurableInertia(body)) {
+        body->SetFixedRotation(true);
+    }
     float mass = 0.0f;
     for (b2Fixture* f = body->GetFixtureList(); f; f = f->GetNext()) {
         b2MassData data;
@@ -190,11 +284,11 @@ std::string polygonFault(const std::vector<b2Vec2>& points)
         // Box2D takes the convex hull of anything else, which would change the shape.
         return "not convex";
     }
-    float area = 0.0f;
-    for (size_t i = 0; i < n; ++i) {
-        area += cross(points[i], points[(i + 1) % n]);
+    const std::vector<b2Vec2> hull = hullAsBox2D(points);
+    if (hull.size() != n) {
+        return "not convex";
     }
-    if (0.5f * area <= FLT_EPSILON) {
+    if (!hasMeasurableArea(hull)) {
         return "no area";
     }
     return "";

@@ -43,7 +43,8 @@ b2Body* groundBody(b2World* world);
 
 /// A static body: it starts to move only when setMassFromShapes gives it mass.
 b2Body* createBody(b2World* world, const BodyDef& def);
-/// Makes the body dynamic when its shapes give it mass; massless bodies stay put.
+/// Makes the body dynamic when its shapes give it mass; massless bodies stay
+/// put, and a body whose turning Box2D cannot measure does not turn.
 void setMassFromShapes(b2Body* body);
 
 /// Empty when Box2D takes the outline as it stands; otherwise why it would not.
