@@ -38,7 +38,13 @@ cApplication::cApplication()
     init();
 }
 
-cApplication::~cApplication() { std::exit(0); }
+// SDL goes first, as before the managers; it is shut down here rather than by
+// an exit handler, which would also run when the display is lost.
+cApplication::~cApplication()
+{
+    SDL_Quit();
+    std::exit(0);
+}
 
 void cApplication::init()
 {

@@ -7,6 +7,7 @@
 
 #include <SDL_image.h>
 #include <SDL_opengl.h>
+#include <X11/Xlib.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -37,6 +38,16 @@ bool invisibleDriverNotAskedFor()
     const bool invisible = std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0;
     const char* asked = std::getenv("SDL_VIDEODRIVER");
     return invisible && !(asked && std::strcmp(asked, name) == 0);
+}
+
+// Xlib calls this once the X server is gone, and ends the process when it
+// returns. Nothing on the way out may speak to the dead server: shutting SDL
+// down would wait on the connection for ever, so it is not left to the exit
+// handlers.
+int lostDisplay(Display* display)
+{
+    std::cout << "Lost the display: " << DisplayString(display) << std::endl;
+    std::exit(1);
 }
 
 SDL_Surface* loadIcon()
@@ -86,11 +97,11 @@ void cVideo::createWindow()
     desktopWidth = info->current_w;
     desktopHeight = info->current_h;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    std::atexit(SDL_Quit);
     screen = SDL_SetVideoMode(widthPx, heightPx, bpp, flags);
     if (!screen) {
         fail("Video mode set failed: ", true);
     }
+    XSetIOErrorHandler(lostDisplay);
     initGL();
     SDL_WM_SetCaption(caption.c_str(), nullptr);
     // SDL keeps a copy of its own: ours would be lost at every new window.
