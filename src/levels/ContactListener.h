@@ -20,6 +20,8 @@ public:
     void EndContact(b2Contact* contact) override;
     /// Records every point touching after a step, as added or persisted.
     void recordTouching(b2World* world);
+    /// Forgets the points of the last step, for a world that starts afresh.
+    void forget() { previous.clear(); }
 
 private:
     using PointKey = std::tuple<const b2Fixture*, const b2Fixture*, uint32>;

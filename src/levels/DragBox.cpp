@@ -16,6 +16,8 @@ namespace {
 
 constexpr float TOOL_SPACING = 1.5f;
 constexpr float MUTE_BUTTON_DROP = 11.8f;
+// One tool's spacing above the speaker, clear of the fifth tool.
+constexpr float RESTART_BUTTON_DROP = MUTE_BUTTON_DROP - TOOL_SPACING;
 constexpr float HIGHLIGHT_TINT = 0.1f;
 constexpr float CARRIED_ALPHA = 0.7f;
 constexpr float GRABBED_TOOL_ALPHA = 0.4f;
@@ -72,6 +74,8 @@ void cDragBox::setPosition(float px, float py)
             below += TOOL_SPACING;
         } else if (object->getKind() == KIND_MUTE_BUTTON) {
             object->setPosition(px, py - MUTE_BUTTON_DROP);
+        } else if (object->getKind() == KIND_RESTART_BUTTON) {
+            object->setPosition(px, py - RESTART_BUTTON_DROP);
         }
     }
 }
@@ -122,6 +126,12 @@ void cDragBox::grab(cObject* tool)
 
 void cDragBox::carry()
 {
+    // Before the overlap test: a preview over the panel may well overlap
+    // something in the world behind it.
+    if (input().clicked() && contains(input().mouseX(), input().mouseY())) {
+        putBack();
+        return;
+    }
     const float targetX = input().mouseX() + grabOffsetX;
     const float targetY = input().mouseY() + grabOffsetY;
     for (cObject* object : held) {
@@ -143,9 +153,20 @@ void cDragBox::carry()
         }
         return;
     }
+    // Over the panel this is a release, most often the end of the click that
+    // took the tool, held for a few ticks: the tool stays in hand.
     if (!contains(input().mouseX(), input().mouseY())) {
         drop(targetX, targetY);
     }
+    dragging = false;
+}
+
+void cDragBox::putBack()
+{
+    for (cObject* object : held) {
+        level->destroyObject(object);
+    }
+    held.clear();
     dragging = false;
 }
 

@@ -10,19 +10,22 @@ class cTexture;
 /// The tool panel at the right of the view. A click on a collected tool makes a
 /// preview of its object that follows the mouse, red while it overlaps
 /// anything; a click, or the release of a dragging button, outside the panel
-/// places the real object there.
+/// places the real object there. A click on the panel while carrying puts
+/// the tool back.
 class cDragBox final : public cProcess {
 public:
     explicit cDragBox(cLevel* level);
 
     void run(int message) override;
     /// Moves the panel's contents: the tools stacked from the anchor down, the
-    /// mute button at the foot.
+    /// restart button and the mute button at the foot.
     void setPosition(float px, float py);
     /// Whether the point lies on the panel, edges included.
     bool contains(float px, float py) const;
 
     bool isCarrying() const { return !held.empty(); }
+    /// Drops whatever is carried without placing anything.
+    void putBack();
     cObject* getPanel() const { return panel; }
 
 private:

@@ -21,22 +21,6 @@ cSound* loadSound(const char* name, bool restart)
     return sound;
 }
 
-// A picture made for an object goes with it, unless another object still shows
-// it or it holds an image that later pictures share: otherwise every preview and
-// every placed object would leave its picture behind for good.
-void releasePicture(cTexture* picture)
-{
-    if (!picture || !picture->getName().empty()) {
-        return;
-    }
-    for (const cObject* other : Singleton<cObjectList>::instance().inOrder()) {
-        if (other->getTexture() == picture) {
-            return;
-        }
-    }
-    delete picture;
-}
-
 } // namespace
 
 cLevel::cLevel() : contactListener(this)
@@ -61,6 +45,34 @@ cLevel::~cLevel()
 {
     physics::destroyWorld(world);
     world = nullptr;
+}
+
+void cLevel::renewWorld()
+{
+    physics::destroyWorld(world);
+    world = physics::createWorld(GRAVITY, true);
+    world->SetDebugDraw(&debugDraw);
+    world->SetContactListener(&contactListener);
+    // The new world hands out the old fixtures' addresses again: a point kept
+    // from the old one would pass for a touch in the new one.
+    contactPointCount = 0;
+    contactListener.forget();
+}
+
+// A picture made for an object goes with it, unless another object still shows
+// it or it holds an image that later pictures share: otherwise every preview and
+// every placed object would leave its picture behind for good.
+void cLevel::releasePicture(cTexture* picture)
+{
+    if (!picture || !picture->getName().empty()) {
+        return;
+    }
+    for (const cObject* other : Singleton<cObjectList>::instance().inOrder()) {
+        if (other->getTexture() == picture) {
+            return;
+        }
+    }
+    delete picture;
 }
 
 void cLevel::run(int message)

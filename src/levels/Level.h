@@ -48,6 +48,16 @@ public:
     void removePlaced(cObject* object);
 
 protected:
+    /// Puts the level back as it was built, when the player asks for it with
+    /// R or the restart button. A level that was not built from a drawing has
+    /// nothing to put back.
+    virtual void restart() {}
+    /// A new, empty world in place of the old one, whose contact points are
+    /// forgotten; the objects of the old world's bodies must be gone first.
+    void renewWorld();
+    /// Deletes a picture that is nobody's any more, as a destroyed object's picture goes.
+    static void releasePicture(cTexture* picture);
+
     /// One tick: the rules, the physics step, the objects following their
     /// bodies, the drawing.
     void update();
@@ -57,6 +67,7 @@ protected:
     void step();
 
 private:
+    bool restartAsked();
     void steer(b2Body* wheel, b2Body* squirrel, b2Body* foot);
     bool isGrounded(const b2Body* wheel, const b2Body* squirrel, const b2Body* foot) const;
     void rollRight(b2Body* wheel, b2Body* squirrel, bool grounded);

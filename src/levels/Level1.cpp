@@ -1,38 +1,26 @@
 #include "levels/Level1.h"
 
+#include "app/Singleton.h"
 #include "audio/Music.h"
 #include "graphics/Texture.h"
 #include "levels/DragBox.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
+#include "objects/ObjectList.h"
 #include "physics/Physics.h"
 #include "shapes/ShapeFile.h"
 
 #include <iostream>
+#include <set>
 #include <string>
 
 namespace {
 
 const char* const LEVEL_DRAWING = "shapes/level.svg";
+const char* const FIRST_BIRD_IMAGE = "images/bird.png";
 constexpr int SCENERY_TILES = 9;
 constexpr float TILE_SIZE = 40.96f;
 constexpr float FIRST_TILE_X = 15.05f;
-
-// The n-th point of a label (counting from 0), or nothing, with a line naming
-// the label, when the drawing has too few: the object that needs it is skipped.
-// A drawing without any marker was already reported as unreadable.
-const b2Vec2* marker(const std::map<std::string, std::vector<b2Vec2>>& markers, const std::string& label,
-                     size_t index = 0)
-{
-    const auto found = markers.find(label);
-    if (found == markers.end() || found->second.size() <= index) {
-        if (!markers.empty()) {
-            std::cout << "Missing marker \"" << label << "\" in " << LEVEL_DRAWING << "\n" << std::flush;
-        }
-        return nullptr;
-    }
-    return &found->second[index];
-}
 
 const std::vector<b2Vec2>& allMarkers(const std::map<std::string, std::vector<b2Vec2>>& markers,
                                       const std::string& label)
@@ -60,26 +48,73 @@ void atEach(const std::map<std::string, std::vector<b2Vec2>>& markers, const cha
 
 } // namespace
 
-Level1::Level1()
+Level1::Level1() : drawing(LEVEL_DRAWING), markers(drawing.getPoints())
 {
     (new cMusic("sounds/music.ogg"))->play(-1);
-    const cShapeFile drawing(LEVEL_DRAWING);
-    const Markers markers = drawing.getPoints();
-    if (const b2Vec2* start = marker(markers, "player")) {
-        createPlayer(getWorld(), start->x, start->y);
-    }
-    new cDragBox(this);
-    buildPictures(markers);
-    buildTerrain(drawing);
-    buildObjects(markers);
+    build();
+    dragBox = new cDragBox(this);
+    buildPanelButtons();
 }
 
-void Level1::buildPictures(const Markers& markers)
+void Level1::restart()
+{
+    dragBox->putBack();
+    removeContent();
+    renewWorld();
+    build();
+}
+
+void Level1::build()
+{
+    if (const b2Vec2* start = marker("player")) {
+        createPlayer(getWorld(), start->x, start->y);
+    }
+    buildPictures();
+    buildTerrain();
+    buildObjects();
+}
+
+// The panel with its buttons stays; everything else goes with the old world,
+// which takes the bodies along.
+void Level1::removeContent()
+{
+    std::set<cTexture*> pictures;
+    for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
+        const int kind = object->getKind();
+        if (kind != KIND_DRAGBOX_PANEL && kind != KIND_MUTE_BUTTON && kind != KIND_RESTART_BUTTON) {
+            pictures.insert(object->getTexture());
+            delete object;
+        }
+    }
+    for (cTexture* picture : pictures) {
+        releasePicture(picture);
+    }
+}
+
+void Level1::buildPanelButtons()
 {
     makePicture(20, KIND_MUTE_BUTTON, "images/mute.png", 1.2f, 1.2f, 0.0f, 0.0f);
+    makePicture(20, KIND_RESTART_BUTTON, "images/restart.png", 1.2f, 1.2f, 0.0f, 0.0f);
+}
+
+const b2Vec2* Level1::marker(const std::string& label, size_t index)
+{
+    const auto found = markers.find(label);
+    if (found != markers.end() && found->second.size() > index) {
+        return &found->second[index];
+    }
+    // A drawing without any marker was already reported as unreadable.
+    if (!markers.empty() && reported.insert(label).second) {
+        std::cout << "Missing marker \"" << label << "\" in " << LEVEL_DRAWING << "\n" << std::flush;
+    }
+    return nullptr;
+}
+
+void Level1::buildPictures()
+{
     makePicture(-2, KIND_BACKGROUND, "images/background.png", 40.0f, 40.0f, 0.0f, 0.0f);
     makePicture(-2, KIND_BACKGROUND, "images/background.png", 40.0f, 40.0f, 39.7f, 0.0f);
-    if (const b2Vec2* tree = marker(markers, "backgroundTree")) {
+    if (const b2Vec2* tree = marker("backgroundTree")) {
         cObject* object = new cObject(-1, KIND_PLAIN);
         object->setPosition(tree->x, tree->y);
         object->setTexture(new cTexture("images/tree.png", 17.0f, 17.0f, 0.0f, 0.0f, 0.0f, false, false));
@@ -93,7 +128,7 @@ void Level1::buildPictures(const Markers& markers)
     }
 }
 
-void Level1::buildTerrain(const cShapeFile& drawing)
+void Level1::buildTerrain()
 {
     auto* terrain = new cObject(0, KIND_PLAIN);
     physics::BodyDef bodyDef;
@@ -105,10 +140,10 @@ void Level1::buildTerrain(const cShapeFile& drawing)
     drawing.addShapes(body, shapeDef);
 }
 
-void Level1::buildStar(const Markers& markers, const char* label, int kind, const char* image, float width,
-                       float height, ObjectFactory factory)
+void Level1::buildStar(const char* label, int kind, const char* image, float width, float height,
+                       ObjectFactory factory)
 {
-    const b2Vec2* at = marker(markers, label);
+    const b2Vec2* at = marker(label);
     if (!at) {
         return;
     }
@@ -118,38 +153,42 @@ void Level1::buildStar(const Markers& markers, const char* label, int kind, cons
     star->setFactory(factory, getWorld());
 }
 
-void Level1::buildObjects(const Markers& markers)
+void Level1::buildObjects()
 {
     b2World* world = getWorld();
-    buildStar(markers, "bowlingStar", KIND_BOWLING_STAR, "images/bowlingStar.png", 2.0f, 2.0f, createBowlingBall);
-    if (const b2Vec2* at = marker(markers, "balance")) {
+    buildStar("bowlingStar", KIND_BOWLING_STAR, "images/bowlingStar.png", 2.0f, 2.0f, createBowlingBall);
+    if (const b2Vec2* at = marker("balance")) {
         createBalance(world, at->x, at->y, false, nullptr);
     }
-    buildStar(markers, "balanceStar", KIND_BALANCE_STAR, "images/balanceStar.png", 5.0f, 1.563f, createBalance);
+    buildStar("balanceStar", KIND_BALANCE_STAR, "images/balanceStar.png", 5.0f, 1.563f, createBalance);
     atEach(markers, "cherry", [world](b2Vec2 p) { createCherry(world, p.x, p.y, false, nullptr); });
-    buildStar(markers, "cherryStar", KIND_CHERRY_STAR, "images/cherryStar.png", 1.44f, 2.0f, createCherry);
+    buildStar("cherryStar", KIND_CHERRY_STAR, "images/cherryStar.png", 1.44f, 2.0f, createCherry);
     for (size_t i = 0; i < 2; ++i) {
-        if (const b2Vec2* at = marker(markers, "bird", i)) {
-            createBird(world, at->x, at->y, false);
+        const b2Vec2* at = marker("bird", i);
+        const ObjectList bird = at ? createBird(world, at->x, at->y, false) : ObjectList();
+        // Only the first bird ever made gets the first picture; after a restart
+        // the level's first bird must look as it did at the start all the same.
+        if (i == 0 && !bird.empty() && bird.front()->getTexture()) {
+            bird.front()->getTexture()->load(FIRST_BIRD_IMAGE);
         }
     }
     atEach(markers, "cardLeft", [world](b2Vec2 p) { createCardLeft(world, p.x, p.y); });
     atEach(markers, "cardRight", [world](b2Vec2 p) { createCardRight(world, p.x, p.y); });
     atEach(markers, "cardTop", [world](b2Vec2 p) { createCardTop(world, p.x, p.y); });
     atEach(markers, "domino", [world](b2Vec2 p) { createDomino(world, p.x, p.y); });
-    if (const b2Vec2* at = marker(markers, "skate")) {
+    if (const b2Vec2* at = marker("skate")) {
         createSkate(world, at->x, at->y, false, nullptr);
     }
-    buildStar(markers, "skateStar", KIND_SKATE_STAR, "images/skateStar.png", 3.5f, 2.2f, createSkate);
-    if (const b2Vec2* at = marker(markers, "cannon")) {
+    buildStar("skateStar", KIND_SKATE_STAR, "images/skateStar.png", 3.5f, 2.2f, createSkate);
+    if (const b2Vec2* at = marker("cannon")) {
         createCannon(world, at->x, at->y, false, nullptr);
     }
-    buildStar(markers, "cannonStar", KIND_CANNON_STAR, "images/cannonStar.png", 5.0f, 5.0f, createCannon);
-    buildHangingBoxes(markers);
+    buildStar("cannonStar", KIND_CANNON_STAR, "images/cannonStar.png", 5.0f, 5.0f, createCannon);
+    buildHangingBoxes();
     atEach(markers, "hazelnut", [world](b2Vec2 p) { createHazelnut(world, p.x, p.y, false, nullptr); });
 }
 
-void Level1::buildHangingBoxes(const Markers& markers)
+void Level1::buildHangingBoxes()
 {
     struct HangingBox {
         std::string name;
@@ -161,9 +200,9 @@ void Level1::buildHangingBoxes(const Markers& markers)
         {"frequencyBox4", createFrequencyBox},
     };
     for (const HangingBox& box : boxes) {
-        const b2Vec2* left = marker(markers, box.name + "AnchorL");
-        const b2Vec2* right = marker(markers, box.name + "AnchorR");
-        const b2Vec2* at = marker(markers, box.name);
+        const b2Vec2* left = marker(box.name + "AnchorL");
+        const b2Vec2* right = marker(box.name + "AnchorR");
+        const b2Vec2* at = marker(box.name);
         if (left && right && at) {
             const b2Vec2 anchors[2] = {*left, *right};
             box.factory(getWorld(), at->x, at->y, false, anchors);

@@ -2,14 +2,16 @@
 
 #include "levels/Level.h"
 #include "objects/ObjectFactory.h"
+#include "shapes/ShapeFile.h"
 
 #include <box2d/b2_math.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
-class cShapeFile;
+class cDragBox;
 
 /// The game's level: everything in it is built from the drawing
 /// "shapes/level.svg", its terrain from the outlines, its objects at the
@@ -18,13 +20,30 @@ class Level1 : public cLevel {
 public:
     Level1();
 
-private:
-    using Markers = std::map<std::string, std::vector<b2Vec2>>;
+protected:
+    /// Drops a carried preview and builds every object again from the drawing,
+    /// in a new world, the stars back in their places and the panel empty. The
+    /// switches, the music and the panel with its buttons stay as they are.
+    void restart() override;
 
-    void buildPictures(const Markers& markers);
-    void buildTerrain(const cShapeFile& drawing);
-    void buildStar(const Markers& markers, const char* label, int kind, const char* image, float width,
-                   float height, ObjectFactory factory);
-    void buildObjects(const Markers& markers);
-    void buildHangingBoxes(const Markers& markers);
+private:
+    /// Whatever a restart builds again: the player, the pictures of the
+    /// scenery, the terrain, the objects and the stars.
+    void build();
+    void removeContent();
+    void buildPanelButtons();
+    /// The n-th point of a label, or null when the drawing has too few; a
+    /// missing label is reported once, not again at each restart.
+    const b2Vec2* marker(const std::string& label, size_t index = 0);
+    void buildPictures();
+    void buildTerrain();
+    void buildStar(const char* label, int kind, const char* image, float width, float height,
+                   ObjectFactory factory);
+    void buildObjects();
+    void buildHangingBoxes();
+
+    const cShapeFile drawing;
+    const std::map<std::string, std::vector<b2Vec2>> markers;
+    std::set<std::string> reported;
+    cDragBox* dragBox = nullptr;
 };

@@ -25,6 +25,7 @@ constexpr int KEY_LEFT = 276;
 constexpr int KEY_D = 100;
 constexpr int KEY_F = 102;
 constexpr int KEY_M = 109;
+constexpr int KEY_R = 114;
 
 constexpr float WHEEL_SPIN_LIMIT = 12.0f;
 constexpr float WHEEL_TORQUE = 40.0f;
@@ -101,6 +102,10 @@ void cLevel::update()
 
 void cLevel::applyRules()
 {
+    // First, so that the rest of the tick plays the level as it was built.
+    if (restartAsked()) {
+        restart();
+    }
     b2Body* wheel = bodyOfFirst(KIND_WHEEL);
     b2Body* squirrel = bodyOfFirst(KIND_SQUIRREL);
     b2Body* foot = bodyOfFirst(KIND_FOOT);
@@ -122,6 +127,15 @@ void cLevel::applyRules()
     applyMute();
     switchFullscreen();
     switchDebugView();
+}
+
+bool cLevel::restartAsked()
+{
+    if (input().keyPressed(KEY_R)) {
+        return true;
+    }
+    const cObject* button = registry().getFirstOfKind(KIND_RESTART_BUTTON);
+    return button && input().clicked() && button->containsPoint(input().mouseX(), input().mouseY(), 0.0f);
 }
 
 bool cLevel::isGrounded(const b2Body* wheel, const b2Body* squirrel, const b2Body* foot) const
@@ -230,8 +244,10 @@ void cLevel::collectStars(const b2Body* wheel)
         }
         object->setTool(true);
         object->setLayer(star.layer);
+        cTexture* starPicture = object->getTexture();
         object->setTexture(
             new cTexture(star.image, star.size, star.size, star.offset.x, star.offset.y, 0.0f, false, false));
+        releasePicture(starPicture);
         sounds.pickupSound->play(0);
     }
 }

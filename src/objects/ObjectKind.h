@@ -20,4 +20,5 @@ enum ObjectKind {
     KIND_CANNON_STAR = 15,
     KIND_JOINT_PICTURE = 16,
     KIND_HAZELNUT = 17,
+    KIND_RESTART_BUTTON = 18,
 };

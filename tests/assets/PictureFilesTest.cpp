@@ -10,7 +10,7 @@ const char* const PICTURES[] = {
     "wheel", "squirrel", "bowling", "cherry", "box", "distanceJoint", "frequencyJoint",
     "skate", "skateWheel", "balance", "balanceFix", "cardLeft", "cardTop", "domino",
     "hazelnut", "bird", "bird2", "cannon", "bowlingStar", "balanceStar", "cherryStar",
-    "skateStar", "cannonStar", "balanceDragBox", "skateDragBox", "dragbox", "mute", "muted",
+    "skateStar", "cannonStar", "balanceDragBox", "skateDragBox", "dragbox", "mute", "muted", "restart",
     "background", "tree", "quib"};
 
 class PictureFile : public ::testing::TestWithParam<const char*> {};

@@ -9,6 +9,7 @@
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
+#include "physics/Physics.h"
 
 #include <box2d/box2d.h>
 
@@ -199,17 +200,38 @@ TEST_F(DragBoxTest, APreviewInTheGroundTurnsRedAndCannotBeDropped)
     EXPECT_EQ(placedObjects().size(), 1u);
 }
 
-TEST_F(DragBoxTest, ADropOverThePanelIsRefusedAndCarryingGoesOn)
+// A release over the panel ends the press that took the tool and keeps it in
+// hand; a click there puts it back, even while its preview is red over
+// something in the world behind the panel.
+TEST_F(DragBoxTest, AClickOnThePanelPutsTheCarriedToolBack)
 {
-    const cObject* tool = collect(KIND_BOWLING_STAR, createBowlingBall);
-    grab(tool);
-    pointAt(tool->getX(), tool->getY() - 6.0f);
+    cObject* tool = collect(KIND_BOWLING_STAR, createBowlingBall);
+    const int bodies = world()->GetBodyCount();
+    const size_t objects = Singleton<cObjectList>::instance().getAll().size();
+    pointAt(tool->getX(), tool->getY());
+    input().setButton(1, cInput::DOWN);
+    tick(3);
+    input().setButton(1, cInput::UP);
+    tick();
+    ASSERT_TRUE(box->isCarrying());
+
+    const b2Vec2 overPanel(tool->getX(), tool->getY() - 6.0f);
+    physics::BodyDef at;
+    at.position = overPanel;
+    physics::addBox(physics::createBody(world(), at), physics::ShapeDef(), 1.0f, 1.0f);
+    pointAt(overPanel.x, overPanel.y);
     tick(2);
+    expectTint(dragged().front(), 0.0f, -1.0f, -1.0f);
     click();
     tick();
-    EXPECT_TRUE(box->isCarrying());
+    EXPECT_FALSE(box->isCarrying());
+    EXPECT_TRUE(dragged().empty());
     EXPECT_TRUE(placedObjects().empty());
+    EXPECT_EQ(world()->GetBodyCount(), bodies + 1);
+    EXPECT_EQ(Singleton<cObjectList>::instance().getAll().size(), objects);
     EXPECT_FALSE(level->getSounds().placeSound->isPlaying());
+    tick();
+    EXPECT_FLOAT_EQ(tool->getTexture()->getAlpha(), 1.0f);
 }
 
 TEST_F(DragBoxTest, ThePanelIncludesItsEdges)

@@ -94,12 +94,17 @@ def drag_box():
     for k in range(5):
         items.append(svg.circle(0, 5.8 - 1.5 * k, 0.7, "#c9a56e", width=0.04,
                                 extra="opacity:0.45;"))
-    items.append(svg.circle(0, -6.0, 0.66, "#c9a56e", width=0.04, extra="opacity:0.45;"))
+    for y in (-4.5, -6.0):  # the restart button, then the speaker
+        items.append(svg.circle(0, y, 0.66, "#c9a56e", width=0.04, extra="opacity:0.45;"))
     return [wood], items
 
 
+def _button():
+    return svg.circle(0, 0, 0.56, "#f6e7c6", width=0.05)
+
+
 def _speaker():
-    return [svg.circle(0, 0, 0.56, "#f6e7c6", width=0.05),
+    return [_button(),
             svg.polygon([(-0.32, -0.12), (-0.16, -0.12), (0.04, -0.3), (0.04, 0.3),
                          (-0.16, 0.12), (-0.32, 0.12)], "#4a2c17", width=0.03)]
 
@@ -114,3 +119,19 @@ def muted():
     cross = [svg.polyline([(0.14, -0.14), (0.38, 0.14)], "#d7263d", 0.08),
              svg.polyline([(0.14, 0.14), (0.38, -0.14)], "#d7263d", 0.08)]
     return [], _speaker() + cross
+
+
+def restart():
+    """An arrow turning clockwise round the button, its head at the top left."""
+    r, start, end = 0.27, math.radians(60), math.radians(120)
+    x0, y0 = r * math.cos(start), r * math.sin(start)
+    x1, y1 = r * math.cos(end), r * math.sin(end)
+    arc = svg.path("M %.4f,%.4f A %s,%s 0 1,0 %.4f,%.4f" % (x0, y0, r, r, x1, y1), "none",
+                   svg.INK, 0.08)
+    tx, ty = math.sin(end), -math.cos(end)  # the way a clockwise turn goes on
+    nx, ny = -ty, tx
+    head = svg.polygon([(x1 + 0.15 * tx, y1 + 0.15 * ty),
+                        (x1 + 0.12 * nx - 0.03 * tx, y1 + 0.12 * ny - 0.03 * ty),
+                        (x1 - 0.12 * nx - 0.03 * tx, y1 - 0.12 * ny - 0.03 * ty)],
+                       svg.INK, width=0.02)
+    return [], [_button(), arc, head]

@@ -39,6 +39,7 @@ def catalogue():
         ("dragbox", Frame(2.0, 14.0), (128, 1024), art_scene.drag_box),
         ("mute", Frame(1.2, 1.2), None, art_scene.mute),
         ("muted", Frame(1.2, 1.2), None, art_scene.muted),
+        ("restart", Frame(1.2, 1.2), None, art_scene.restart),
         ("bowling", g.BOWLING_FRAME, None, art_toys.bowling),
         ("cherry", g.CHERRY_FRAME, None, art_toys.cherry),
         ("skate", g.SKATE_FRAME, None, art_toys.skate),
