@@ -15,11 +15,20 @@ now_same() { shot "$1"; ! region_changed "$2" "$1" "${@:3}"; }
 bare_corner() { is_colour "$(pixel 5 5)" $PALE_BLUE; }
 REGION_THRESHOLD=30
 mute_region() { echo $((MUTE_X - 12)) $((MUTE_Y - 12)) 24 24; }
+# steady NAME: takes shot NAME once the picture has stopped changing.
+steady() {
+    shot "$1"
+    for _ in $(seq 1 120); do
+        sleep 0.25
+        now_same "$1.next" "$1" && return 0
+        mv "$WORK/$1.next.ppm" "$WORK/$1.ppm"
+    done
+    fail "the picture never came to rest"
+}
 
 start_game "$SOURCE/data"
 wait_drawn
-sleep 1
-shot start
+steady start
 
 # m and a click on the speaker switch its picture, and back.
 press m
@@ -69,6 +78,13 @@ sleep 0.5
 xdotool mousemove --window "$WINDOW" 420 140; sleep 0.5
 xdotool click 1
 eventually now_changed after_drop before_drop 300 0 260 480 || fail "no placed object shows after the drop"
+
+# Take the tool again and, carrying it, press r: the level shows as it opened,
+# with neither the ball nor the carried copy, and the tool a star again.
+xdotool mousemove --window "$WINDOW" $TOOL_X $TOOL_Y click 1
+sleep 0.5
+press r
+eventually now_same restarted start || fail "r did not bring back the opening picture"
 
 press Escape
 wait_exit 10
