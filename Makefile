@@ -8,6 +8,7 @@ FUZZER := $(FUZZ_BUILD)/tests/fuzz/fuzz_shapefile
 FUZZ_SECONDS ?= 600
 BENCH_BUILD := build/bench
 SOAK_TICKS ?= 50000
+SOAK_RESTARTS ?= 1000
 
 .PHONY: all deps build run test clean level assets fuzz fuzz-build package screenshot bench soak
 
@@ -46,12 +47,16 @@ bench: deps
 	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quib_bench
 	@./scripts/run-headless $(BENCH_BUILD)/bench/quib_bench
 
-# The long run of the random player on the bundled level, then the leak check of
-# a played game, both with the sanitizers (make test plays a short one).
+# The long run of the random player on the bundled level, a thousand restarts in
+# a row, then the leak check of a played game, all with the sanitizers (make test
+# plays short ones).
 soak: deps
 	@cmake -S . -B $(TEST_BUILD) -DQUIB_SANITIZE=ON -DQUIB_WERROR=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD) -j$(JOBS) --target test_soak quib xprobe
-	@cd tests/data && QUIB_SOAK_TICKS=$(SOAK_TICKS) ../../scripts/run-headless ../../$(TEST_BUILD)/tests/test_soak
+	@cd tests/data && QUIB_SOAK_TICKS=$(SOAK_TICKS) ../../scripts/run-headless ../../$(TEST_BUILD)/tests/test_soak \
+		--gtest_filter=SoakTest.ARandomPlayer*
+	@cd tests/data && QUIB_SOAK_RESTARTS=$(SOAK_RESTARTS) ../../scripts/run-headless \
+		../../$(TEST_BUILD)/tests/test_soak --gtest_filter=SoakTest.Restarts*
 	@./scripts/run-headless ctest --test-dir $(TEST_BUILD) -R e2e.leaks --output-on-failure
 
 # Rebuilds the committed data files from tools/assets (needs the asset tools).

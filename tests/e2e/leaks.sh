@@ -15,13 +15,17 @@ start_game "$SOURCE/data" \
     LD_PRELOAD="$DRIVER"
 
 # Roll through the bowling star, jump, take a ball from the panel, drop it,
-# click it away; the switches; then quit.
+# click it away, take another and restart; the switches; then quit.
 xdotool keydown Right; sleep 3; xdotool key Up; sleep 0.5; xdotool keyup Right
 xdotool mousemove --window "$WINDOW" $TOOL_X $TOOL_Y click 1
 sleep 0.3
 xdotool mousemove --window "$WINDOW" $DROP_X $DROP_Y click 1
 sleep 0.5
 xdotool click 1
+# Take the tool again and restart while carrying it.
+xdotool mousemove --window "$WINDOW" $TOOL_X $TOOL_Y click 1
+sleep 0.3
+press r
 for key in m d d f f m; do xdotool key $key; sleep 0.3; done
 xdotool key Escape
 wait_exit 60

@@ -79,6 +79,10 @@ void RandomPlayer::switches()
     if (chance(0.001)) {
         tap(SDLK_d);
     }
+    // About one restart in 250 ticks: a few in a short soak, hundreds in a long one.
+    if (chance(0.004)) {
+        tap(SDLK_r);
+    }
     // Each switch of the window uploads every picture again: rare enough to
     // leave time for play, common enough to happen in every run.
     if (chance(0.0004)) {

@@ -8,7 +8,8 @@ class cObject;
 /// A player who does anything at random, as the event loop would hand it to
 /// the game: rolls and jumps, grabs tools from the panel by click or by drag,
 /// drops them anywhere (over the panel and onto other things too), clicks
-/// placed objects away, clicks at random, and now and then presses m, d or f.
+/// placed objects away, clicks at random, and now and then presses m, d, f or
+/// r.
 /// The same seed gives the same play.
 class RandomPlayer final {
 public:
