@@ -8,7 +8,6 @@
 #include "app/Input.h"
 #include "app/Singleton.h"
 #include "app/Video.h"
-#include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "levels/Level1.h"
 #include "objects/Object.h"
