@@ -7,7 +7,7 @@ STAGE=$WORK/stage
 DESTDIR=$STAGE cmake --install "$BUILD" >/dev/null || fail "cmake --install failed"
 for file in usr/games/quib usr/share/games/quib/images/wheel.png usr/share/games/quib/sounds/music.ogg \
             usr/share/games/quib/shapes/level.svg usr/share/applications/quib.desktop \
-            usr/share/metainfo/quib.metainfo.xml usr/share/man/man6/quib.6 \
+            usr/share/metainfo/quib.metainfo.xml usr/share/man/man6/quib.6.gz \
             usr/share/icons/hicolor/48x48/apps/quib.png usr/share/icons/hicolor/256x256/apps/quib.png; do
     [ -f "$STAGE/$file" ] || fail "not installed: /$file"
 done
