@@ -68,9 +68,11 @@ level:
 	python3 tools/level/levelgen.py tools/level/level1.txt data/shapes/level.svg
 	python3 tools/assets/tiles.py data/shapes/level.svg data/images
 
-# A Debian package of the release build: build/quib_<version>_<arch>.deb
+# A Debian package of the release build: build/quib_<version>_<arch>.deb, the
+# same file whoever builds the same commit where: cpack gives the members of the
+# outer archive the modes its umask leaves them.
 package: build
-	@cd $(BUILD) && cpack -B $(CURDIR)/build >/dev/null
+	@cd $(BUILD) && umask 022 && cpack -B $(CURDIR)/build >/dev/null
 	@ls build/quib_*.deb
 
 screenshot: build

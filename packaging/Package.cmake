@@ -1,10 +1,11 @@
 # The Debian package: documents, the compressed man page and changelog, and the
-# CPack settings.
+# CPack settings. Built twice from the same commit it comes out byte for byte
+# the same (see the reproducible build test), so nothing here may read the
+# clock, the build folder or the builder's umask.
 
 set(QUIB_HOMEPAGE "https://quib.example.org/")
 set(CPACK_PACKAGE_CONTACT "QUIB developers <quib@quib.example.org>")
 set(QUIB_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
-set(QUIB_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quib)
 
 # Debian keeps licence texts that are not in /usr/share/common-licenses in the
 # machine-readable copyright file, indented one space, blank lines as " .".
@@ -32,7 +33,7 @@ add_custom_target(compressed_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/quib.6.gz ${CM
 install(FILES ${CMAKE_BINARY_DIR}/quib.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_BINARY_DIR}/copyright ${CMAKE_BINARY_DIR}/changelog.gz
               ${PROJECT_SOURCE_DIR}/docs/screenshot.png
-        DESTINATION ${QUIB_DOC_DIR})
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quib)
@@ -42,4 +43,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PROJECT_CONFIG_FILE ${QUIB_PACKAGING_DIR}/SourceDateEpoch.cmake)
 include(CPack)
