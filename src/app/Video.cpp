@@ -66,6 +66,7 @@ bool cVideo::open(int width, int height, int bitsPerPixel, const std::string& wi
     caption = windowCaption;
     windowedWidth = width;
     windowedHeight = height;
+    Singleton<cCamera>::instance().fitWindow(width, height);
     if (opened) {
         Singleton<cTextureManager>::instance().reloadAll();
     }
@@ -129,6 +130,7 @@ void cVideo::resize(int w, int h)
     }
     widthPx = w;
     heightPx = h;
+    Singleton<cCamera>::instance().fitWindow(w, h);
     screen = SDL_SetVideoMode(w, h, bpp, fullscreen ? flags | SDL_FULLSCREEN : flags);
     if (!screen) {
         fail("Could not get a surface after resize: ", false);
@@ -157,8 +159,8 @@ void cVideo::project()
     const cCamera& camera = Singleton<cCamera>::instance();
     glLoadIdentity();
     glViewport(0, 0, widthPx, heightPx);
-    const float halfW = static_cast<float>(widthPx) / camera.zoom() * 0.5f;
-    const float halfH = static_cast<float>(heightPx) / camera.zoom() * 0.5f;
+    const float halfW = camera.halfWidth();
+    const float halfH = camera.halfHeight();
     glOrtho(camera.x() - halfW, camera.x() + halfW, camera.y() - halfH, camera.y() + halfH, -1.0, 1.0);
 }
 

@@ -53,7 +53,7 @@ void cDragBox::run(int message)
         return;
     }
     const cCamera& camera = Singleton<cCamera>::instance();
-    setPosition(camera.x() + offsetX, camera.y() + offsetY);
+    setPosition(camera.x() + (camera.halfWidth() - edgeGapX), camera.y() + (camera.halfHeight() - edgeGapY));
     panel->setPosition(x, y);
     const ObjectList snapshot = registry().getAll();
     if (held.empty()) {

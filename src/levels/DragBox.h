@@ -42,8 +42,10 @@ private:
     float grabOffsetY = 0.0f;
     cObject* panel = nullptr;
     cTexture* panelTexture = nullptr;
-    float offsetX = 11.2f;
-    float offsetY = 8.0f;
+    // The anchor's distance from the view's right and top edges: the panel
+    // stays in the top right corner of any window.
+    float edgeGapX = 1.6f;
+    float edgeGapY = 1.6f;
     float x = 11.2f;
     float y = 8.0f;
     float width = 2.0f;

@@ -7,6 +7,8 @@
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 // One real window for the whole program, as the game has.
@@ -79,11 +81,39 @@ TEST_F(ViewTest, ResizeToZeroHeightBecomesOnePixelAndTheProjectionFollows)
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 800);
     EXPECT_EQ(viewport[3], 600);
+    // The same shape as 640 x 480: the same piece of the world, larger.
     float x, y;
     unproject(0, 0, 800, 600, x, y);
-    EXPECT_NEAR(x, -16.0f, 1e-4);
-    EXPECT_NEAR(y, 14.0f, 1e-4);
+    EXPECT_NEAR(x, -12.8f, 1e-4);
+    EXPECT_NEAR(y, 11.6f, 1e-4);
     video.resize(640, 480);
+}
+
+// A wider window shows more to the sides and the same height; the mouse maps
+// through the same numbers as the picture.
+TEST_F(ViewTest, AnyWindowShowsTheSameHeightAndTheMouseLandsOnWhatItShows)
+{
+    const struct {
+        int width, height;
+    } windows[] = {{1280, 720}, {600, 480}, {2560, 1080}};
+    const cCamera& camera = Singleton<cCamera>::instance();
+    for (const auto& window : windows) {
+        video.resize(window.width, window.height);
+        video.project();
+        const float halfWidth = 9.6f * static_cast<float>(window.width) / static_cast<float>(window.height);
+        for (const auto& corner : {std::make_pair(0, 0), std::make_pair(window.width, window.height)}) {
+            const float sideX = corner.first == 0 ? -1.0f : 1.0f;
+            float x, y;
+            unproject(corner.first, corner.second, window.width, window.height, x, y);
+            EXPECT_NEAR(x, camera.x() + sideX * halfWidth, 1e-3) << window.width << " x " << window.height;
+            EXPECT_NEAR(y, camera.y() - sideX * 9.6f, 1e-3);
+            input.setMousePixel(corner.first, corner.second);
+            EXPECT_NEAR(input.mouseX(), x, 1e-3);
+            EXPECT_NEAR(input.mouseY(), y, 1e-3);
+        }
+    }
+    video.resize(640, 480);
+    EXPECT_EQ(camera.zoom(), 25.0f);
 }
 
 TEST_F(ViewTest, FullScreenTwiceReturnsToTheSizeBeforeIt)

@@ -2,9 +2,11 @@
 
 #include "app/Camera.h"
 #include "app/Singleton.h"
+#include "app/Video.h"
 #include "audio/Sound.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
+#include "levels/DragBox.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
 
@@ -126,4 +128,28 @@ TEST_F(StarToolTest, WithoutToolsThePanelHoldsOnlyTheMuteButton)
     expectAt(button, ANCHOR_X, 2.0f + ANCHOR_Y - 11.8f);
 }
 
+// At every window shape the panel keeps its distance from the view's top right
+// corner, with its tools and the speaker in it.
+TEST_F(StarToolTest, InAnyWindowThePanelStaysInTheTopRightCorner)
+{
+    placePlayer(0.0f);
+    cDragBox* box = addDragBox();
+    cObject* button = addMuteButton(0.0f, 0.0f);
+    cObject* bowling = addStar(KIND_BOWLING_STAR, createBowlingBall, 0.0f, 1.0f);
+    cVideo& video = Singleton<cVideo>::instance();
+    const cCamera& camera = Singleton<cCamera>::instance();
+    for (const int width : {1280, 600, 1680}) {
+        video.resize(width, 720);
+        tick(2);
+        const float right = camera.x() + 9.6f * static_cast<float>(width) / 720.0f;
+        EXPECT_NEAR(box->getPanel()->getX(), right - (12.8f - ANCHOR_X), 1e-4) << width;
+        EXPECT_NEAR(box->getPanel()->getY(), camera.y() + ANCHOR_Y, 1e-4);
+        EXPECT_NEAR(bowling->getX(), box->getPanel()->getX(), 1e-4);
+        EXPECT_NEAR(button->getY(), box->getPanel()->getY() - 11.8f, 1e-4);
+        EXPECT_TRUE(box->contains(button->getX(), button->getY()));
+    }
+    video.resize(640, 480);
+}
+
 } // namespace
+
