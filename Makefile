@@ -9,8 +9,10 @@ FUZZ_SECONDS ?= 600
 BENCH_BUILD := build/bench
 SOAK_TICKS ?= 50000
 SOAK_RESTARTS ?= 1000
+PLAYTEST_BUILD := build/playtest
+PLAYTEST_SEEDS ?= 50
 
-.PHONY: all deps build run test clean level assets fuzz fuzz-build package screenshot bench soak
+.PHONY: all deps build run test clean level assets fuzz fuzz-build package screenshot bench soak playtest
 
 all: build
 
@@ -58,6 +60,17 @@ soak: deps
 	@cd tests/data && QUIB_SOAK_RESTARTS=$(SOAK_RESTARTS) ../../scripts/run-headless \
 		../../$(TEST_BUILD)/tests/test_soak --gtest_filter=SoakTest.Restarts*
 	@./scripts/run-headless ctest --test-dir $(TEST_BUILD) -R e2e.leaks --output-on-failure
+
+# The level played as people play it, from a release build: each puzzle of the
+# replay with a hand's errors for PLAYTEST_SEEDS seeds, one table row a puzzle,
+# then the dead-end sweep of every place (make test plays a short run of both).
+playtest: deps
+	@cmake -S . -B $(PLAYTEST_BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(PLAYTEST_BUILD) -j$(JOBS) --target test_levels
+	@cd tests/data && QUIB_PLAYTEST_SEEDS=$(PLAYTEST_SEEDS) ../../scripts/run-headless \
+		../../$(PLAYTEST_BUILD)/tests/test_levels --gtest_also_run_disabled_tests --gtest_filter='JitteredReplayTest.*'
+	@cd tests/data && QUIB_SWEEP_EVERY=1 ../../scripts/run-headless \
+		../../$(PLAYTEST_BUILD)/tests/test_levels --gtest_also_run_disabled_tests --gtest_filter='*FromEveryPlace*'
 
 # Rebuilds the committed data files from tools/assets (needs the asset tools).
 assets:

@@ -1,5 +1,7 @@
 #include "levels/ReplayPlayer.h"
 
+#include "levels/ReplayJitter.h"
+
 #include "app/Application.h"
 #include "app/Camera.h"
 #include "app/Input.h"
@@ -12,6 +14,7 @@
 #include <SDL.h>
 #include <box2d/box2d.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <sstream>
@@ -68,6 +71,17 @@ bool carrying()
     return false;
 }
 
+// What the drag box shows red: a carried preview touching anything.
+bool previewBlocked()
+{
+    for (const cObject* object : registry().getAll()) {
+        if (object->isDragged() && object->getBody() && registry().isTouchingAnything(object->getBody())) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool hazelnutAtReturnPoint()
 {
     for (const cObject* nut : registry().getAllOfKind(KIND_HAZELNUT)) {
@@ -101,25 +115,56 @@ float measure(const b2Body* body, const std::string& what)
     return what == "vx" ? body->GetLinearVelocity().x : body->GetLinearVelocity().y;
 }
 
+// How much further the wheel's x or y gets in that many ticks if it keeps its last tick's move.
+float foreseen(const std::vector<b2Vec2>& path, const std::string& what, int ticks)
+{
+    if (ticks == 0 || path.size() < 2 || (what != "x" && what != "y")) {
+        return 0.0f;
+    }
+    const b2Vec2 move = path.back() - path[path.size() - 2];
+    return static_cast<float>(ticks) * (what == "x" ? move.x : move.y);
+}
+
+// How deep anything that moves has sunk into the body, at most.
+float sunkInto(const b2Body* body)
+{
+    float deepest = 0.0f;
+    for (const b2ContactEdge* edge = body->GetContactList(); edge; edge = edge->next) {
+        if (!edge->contact->IsTouching() || edge->other->GetType() == b2_staticBody) {
+            continue;
+        }
+        b2WorldManifold manifold;
+        edge->contact->GetWorldManifold(&manifold);
+        for (int i = 0; i < edge->contact->GetManifold()->pointCount; ++i) {
+            deepest = std::max(deepest, -manifold.separations[i]);
+        }
+    }
+    return deepest;
+}
+
 } // namespace
 
-bool ReplayPlayer::play(const std::vector<ReplayStep>& steps)
+bool ReplayPlayer::play(const std::vector<ReplayStep>& steps, size_t first, size_t end)
 {
-    for (const ReplayStep& step : steps) {
-        if (!perform(step)) {
+    for (size_t i = first; i < end && !halted; ++i) {
+        if (!perform(steps[i])) {
             return false;
         }
     }
     return true;
 }
 
+void ReplayPlayer::stopWhen(std::function<bool(b2Vec2)> condition)
+{
+    stopCondition = std::move(condition);
+    halted = false;
+}
+
 bool ReplayPlayer::perform(const ReplayStep& step)
 {
     switch (step.verb) {
     case Verb::HOLD:
-        input().setKey(step.key, cInput::DOWN);
-        tick(step.ticks);
-        input().setKey(step.key, cInput::UP);
+        hold(step.key, jitter ? jitter->hold(step.ticks) : step.ticks);
         break;
     case Verb::PRESS:
         input().setKey(step.key, cInput::DOWN);
@@ -128,19 +173,17 @@ bool ReplayPlayer::perform(const ReplayStep& step)
         input().setKey(step.key, cInput::UP);
         break;
     case Verb::TAP:
-        input().setKey(step.key, cInput::DOWN);
-        tick();
-        input().setKey(step.key, cInput::UP);
+        hold(step.key, jitter ? jitter->hold(1) : 1);
         break;
     case Verb::WAIT:
-        tick(step.ticks);
+        tick(jitter ? jitter->wait(step.ticks) : step.ticks);
         break;
     case Verb::UNTIL:
-        return waitUntil(step);
+        return waitUntil(step, UNTIL_LIMIT, true);
     case Verb::BRAKE:
         return brake(step);
     case Verb::MOVE_TO:
-        moveMouseTo(step.x, step.y);
+        moveTo(step.x, step.y);
         break;
     case Verb::CLICK:
         click();
@@ -151,7 +194,13 @@ bool ReplayPlayer::perform(const ReplayStep& step)
     case Verb::SHOW:
         std::cerr << "line " << step.line << ", tick " << tickCount << ": " << wheelState() << "\n";
         break;
+    case Verb::PUZZLE:
+        puzzleTicks.push_back(tickCount);
+        break;
     case Verb::EXPECT:
+        if (jitter) {
+            return waitUntil(step, EXPECT_GRACE, false);
+        }
         if (!holds(step.condition)) {
             fail(step, "expect " + describe(step.condition) + " fails");
             return false;
@@ -161,15 +210,24 @@ bool ReplayPlayer::perform(const ReplayStep& step)
     return true;
 }
 
-bool ReplayPlayer::waitUntil(const ReplayStep& step)
+// With errors, a player acts on what they see a few ticks early or late:
+// early only where the wheel's motion shows the moment coming.
+bool ReplayPlayer::waitUntil(const ReplayStep& step, int limit, bool reacting)
 {
-    for (int waited = 0; !holds(step.condition); ++waited) {
-        if (waited == UNTIL_LIMIT) {
-            fail(step, "until " + describe(step.condition) + " never came");
+    const int reaction = reacting && jitter ? jitter->reaction() : 0;
+    for (int waited = 0; !holds(step.condition, std::max(0, -reaction)); ++waited) {
+        if (halted) {
+            return true;
+        }
+        if (waited == limit) {
+            const bool expected = step.verb == Verb::EXPECT;
+            fail(step, (expected ? "expect " : "until ") + describe(step.condition) +
+                           (expected ? " fails" : " never came"));
             return false;
         }
         tick();
     }
+    tick(std::max(0, reaction));
     return true;
 }
 
@@ -191,7 +249,7 @@ bool ReplayPlayer::brake(const ReplayStep& step)
             }
             held = against;
         }
-        if (!held) {
+        if (!held || halted) {
             return true;
         }
         if (waited == UNTIL_LIMIT) {
@@ -202,7 +260,7 @@ bool ReplayPlayer::brake(const ReplayStep& step)
     }
 }
 
-bool ReplayPlayer::holds(const ReplayCondition& condition)
+bool ReplayPlayer::holds(const ReplayCondition& condition, int ticksAhead)
 {
     if (condition.what == "star") {
         const cObject* star = registry().getFirstOfKind(starKindNamed(condition.name));
@@ -218,7 +276,7 @@ bool ReplayPlayer::holds(const ReplayCondition& condition)
     if (!body) {
         return false;
     }
-    const float value = measure(body, condition.what);
+    const float value = measure(body, condition.what) + foreseen(path, condition.what, ticksAhead);
     return condition.comparison == '>' ? value > condition.value : value < condition.value;
 }
 
@@ -234,15 +292,56 @@ bool ReplayPlayer::toolPlaced(const ReplayCondition& condition)
 
 void ReplayPlayer::tick(int count)
 {
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count && !halted; ++i) {
         cApplication::tick();
         ++tickCount;
         returned = returned || hazelnutAtReturnPoint();
+        record();
+    }
+}
+
+void ReplayPlayer::record()
+{
+    const b2Body* body = wheel();
+    if (!body) {
+        return;
+    }
+    path.push_back(body->GetPosition());
+    const float overlap = sunkInto(body);
+    if (overlap > deepest) {
+        deepest = overlap;
+        deepestAt = body->GetPosition();
+    }
+    halted = stopCondition && stopCondition(body->GetPosition());
+}
+
+void ReplayPlayer::hold(int key, int ticks)
+{
+    input().setKey(key, cInput::DOWN);
+    tick(ticks);
+    input().setKey(key, cInput::UP);
+}
+
+// With errors, a drop lands a little off the aim.
+void ReplayPlayer::moveTo(float x, float y)
+{
+    const b2Vec2 at = jitter && carrying() ? jitter->drop(b2Vec2(x, y)) : b2Vec2(x, y);
+    moveMouseTo(at.x, at.y);
+}
+
+void ReplayPlayer::liftWhileRed()
+{
+    for (float lifted = 0.0f; lifted < MOST_LIFT && previewBlocked(); lifted += LIFT_STEP) {
+        moveMouseTo(input().mouseX(), input().mouseY() + LIFT_STEP);
+        tick(ReplayJitter::SHORTEST_WAIT);
     }
 }
 
 void ReplayPlayer::click()
 {
+    if (jitter) {
+        liftWhileRed();
+    }
     input().setButton(1, cInput::DOWN);
     input().setButton(1, cInput::UP);
     tick();

@@ -27,7 +27,8 @@ const std::map<std::string, Verb> VERBS = {
     {"hold", Verb::HOLD},       {"press", Verb::PRESS},   {"release", Verb::RELEASE},
     {"tap", Verb::TAP},         {"wait", Verb::WAIT},     {"until", Verb::UNTIL},
     {"brake", Verb::BRAKE},     {"move-to", Verb::MOVE_TO}, {"click", Verb::CLICK},
-    {"click-panel", Verb::CLICK_PANEL}, {"show", Verb::SHOW}, {"expect", Verb::EXPECT}};
+    {"click-panel", Verb::CLICK_PANEL}, {"show", Verb::SHOW}, {"expect", Verb::EXPECT},
+    {"puzzle", Verb::PUZZLE}};
 
 bool readKey(std::istream& words, ReplayStep& step)
 {
@@ -87,6 +88,8 @@ bool readArguments(std::istream& words, ReplayStep& step)
         return static_cast<bool>(words >> step.x >> step.y);
     case Verb::CLICK_PANEL:
         return readCount(words, step.slot);
+    case Verb::PUZZLE:
+        return static_cast<bool>(words >> step.puzzle);
     case Verb::UNTIL:
     case Verb::EXPECT:
         return readCondition(words, step.condition);
@@ -137,6 +140,20 @@ std::string describe(const ReplayCondition& condition)
         text << " " << condition.name;
     }
     return text.str();
+}
+
+std::vector<ReplayPuzzle> puzzlesOf(const std::vector<ReplayStep>& steps)
+{
+    std::vector<ReplayPuzzle> puzzles;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        if (steps[i].verb == Verb::PUZZLE) {
+            if (!puzzles.empty()) {
+                puzzles.back().end = i;
+            }
+            puzzles.push_back({steps[i].puzzle, i, steps.size()});
+        }
+    }
+    return puzzles;
 }
 
 ReplayScript readReplayScript(std::istream& text)

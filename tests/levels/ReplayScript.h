@@ -32,6 +32,7 @@ struct ReplayStep {
         CLICK_PANEL, // slot: the mouse onto the slot-th tool of the panel, then a click
         SHOW,        // the tick count and the wheel's state, for re-recording
         EXPECT,      // condition
+        PUZZLE,      // name: a puzzle starts here and runs to the next one
     };
 
     Verb verb = Verb::WAIT;
@@ -41,7 +42,15 @@ struct ReplayStep {
     int slot = 0;
     float x = 0.0f;
     float y = 0.0f;
+    std::string puzzle;
     ReplayCondition condition;
+};
+
+/// The steps of one puzzle: from its "puzzle" line to the next one or the end.
+struct ReplayPuzzle {
+    std::string name;
+    size_t first = 0;
+    size_t end = 0;
 };
 
 /// A whole script, or the first line that could not be read.
@@ -53,6 +62,8 @@ struct ReplayScript {
 
 /// Reads a script: one step a line, blank lines and "#" comments skipped.
 ReplayScript readReplayScript(std::istream& text);
+/// The script's puzzles in order.
+std::vector<ReplayPuzzle> puzzlesOf(const std::vector<ReplayStep>& steps);
 /// The star kind of a name (bowling, balance, cherry, skate, cannon), or -1.
 int starKindNamed(const std::string& name);
 /// The condition as a script writes it, for messages.

@@ -34,9 +34,10 @@ TEST(ReplayScriptTest, ReadsEveryStepWithItsLineSkippingCommentsAndBlankLines)
                                      "expect star skate\n"
                                      "expect placed cannon\n"
                                      "expect y> -1.5\n"
-                                     "expect hazelnut\n");
+                                     "expect hazelnut\n"
+                                     "puzzle seesaw\n");
     ASSERT_EQ(script.error, "");
-    ASSERT_EQ(script.steps.size(), 14u);
+    ASSERT_EQ(script.steps.size(), 15u);
     const ReplayStep& hold = script.steps[0];
     EXPECT_EQ(hold.verb, Verb::HOLD);
     EXPECT_EQ(hold.line, 3);
@@ -63,6 +64,8 @@ TEST(ReplayScriptTest, ReadsEveryStepWithItsLineSkippingCommentsAndBlankLines)
     EXPECT_FLOAT_EQ(script.steps[12].condition.value, -1.5f);
     EXPECT_EQ(script.steps[13].condition.what, "hazelnut");
     EXPECT_EQ(script.steps[13].line, 16);
+    EXPECT_EQ(script.steps[14].verb, Verb::PUZZLE);
+    EXPECT_EQ(script.steps[14].puzzle, "seesaw");
 }
 
 TEST(ReplayScriptTest, StopsAtTheFirstLineItCannotRead)
@@ -70,12 +73,28 @@ TEST(ReplayScriptTest, StopsAtTheFirstLineItCannotRead)
     const char* const broken[] = {"jump",          "hold right",    "hold right 12O", "hold space 3",
                                   "wait 0",        "wait -5",       "click-panel 0",  "move-to 3",
                                   "expect z> 3",   "expect x= 3",   "until x>",       "expect star rocket",
-                                  "click twice",   "expect placed", "show me"};
+                                  "click twice",   "expect placed", "show me",
+                                  "puzzle",        "puzzle two words"};
     for (const char* line : broken) {
         const ReplayScript script = read(std::string("wait 1\n") + line + "\nwait 1\n");
         EXPECT_EQ(script.error, std::string("line 2: cannot read \"") + line + "\"") << line;
         EXPECT_EQ(script.steps.size(), 1u) << line;
     }
+}
+
+TEST(ReplayScriptTest, APuzzleRunsFromItsLineToTheNextOrTheEnd)
+{
+    const ReplayScript script = read("tap d\npuzzle one\nwait 3\nexpect x> 1\npuzzle two\nwait 4\n");
+    ASSERT_EQ(script.error, "");
+    const std::vector<ReplayPuzzle> puzzles = puzzlesOf(script.steps);
+    ASSERT_EQ(puzzles.size(), 2u);
+    EXPECT_EQ(puzzles[0].name, "one");
+    EXPECT_EQ(puzzles[0].first, 1u);
+    EXPECT_EQ(puzzles[0].end, 4u);
+    EXPECT_EQ(puzzles[1].name, "two");
+    EXPECT_EQ(puzzles[1].first, 4u);
+    EXPECT_EQ(puzzles[1].end, 6u);
+    EXPECT_TRUE(puzzlesOf(read("wait 1\n").steps).empty());
 }
 
 TEST(ReplayScriptTest, NamesTheFiveStarsAndNothingElse)
