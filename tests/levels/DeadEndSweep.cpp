@@ -33,13 +33,14 @@ constexpr int SETTLE_LIMIT = 500;
 constexpr float SAME_REST = 0.1f;
 constexpr int MOST_FIXTURES = 64;
 
-// What a player stuck somewhere tries, each key held for at most 3 s (150 ticks).
+// What a player stuck somewhere tries, each key held for at most 3 s (150
+// ticks); then the wheel rolls on by itself for a while, as it does on flat ground.
 const char* const ESCAPES[] = {
-    "press right\nwait 150\nrelease right\nwait 50\n",
-    "press left\nwait 150\nrelease left\nwait 50\n",
-    "tap up\nwait 50\n",
-    "press right\ntap up\nwait 149\nrelease right\nwait 50\n",
-    "press left\ntap up\nwait 149\nrelease left\nwait 50\n",
+    "press right\nwait 150\nrelease right\nwait 250\n",
+    "press left\nwait 150\nrelease left\nwait 250\n",
+    "tap up\nwait 100\n",
+    "press right\ntap up\nwait 149\nrelease right\nwait 250\n",
+    "press left\ntap up\nwait 149\nrelease left\nwait 250\n",
 };
 
 const std::vector<std::vector<ReplayStep>>& escapeScripts()
@@ -150,7 +151,7 @@ void DeadEndSweep::run(const std::vector<b2Vec2>& path, const std::vector<int>& 
         const auto same = std::find_if(judged.begin(), judged.end(), [rest](const std::pair<b2Vec2, bool>& j) {
             return b2Distance(j.first, rest) < SAME_REST;
         });
-        const bool escaped = same != judged.end() ? same->second : escapes(candidates[i], rest);
+        const bool escaped = same != judged.end() ? same->second : escapes(rest);
         if (same == judged.end()) {
             judged.emplace_back(rest, escaped);
             if (!escaped) {
@@ -215,14 +216,16 @@ bool DeadEndSweep::isClear(b2Vec2 centre, float wheelRadius) const
     return true;
 }
 
-bool DeadEndSweep::escapes(b2Vec2 place, b2Vec2 rest)
+// Each escape starts from the place where the wheel came to rest, in the level
+// as it was built: the way there may have knocked things about.
+bool DeadEndSweep::escapes(b2Vec2 rest)
 {
     const int fromTick = stretchStart(rest.x);
     if (onRoute(rest, fromTick)) {
         return true;
     }
     for (const std::vector<ReplayStep>& escape : escapeScripts()) {
-        settle(place);
+        settle(rest);
         player.stopWhen([this, fromTick](b2Vec2 at) { return onRoute(at, fromTick); });
         player.play(escape);
         const bool back = player.stopped();

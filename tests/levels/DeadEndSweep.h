@@ -47,7 +47,7 @@ private:
     std::vector<b2Vec2> places(float wheelRadius) const;
     bool reachable(b2Vec2 centre) const;
     bool isClear(b2Vec2 centre, float wheelRadius) const;
-    bool escapes(b2Vec2 place, b2Vec2 rest);
+    bool escapes(b2Vec2 rest);
     b2Vec2 settle(b2Vec2 place);
     void restore();
     void setDown(b2Vec2 centre);
