@@ -100,12 +100,17 @@ void cApplication::handle(const SDL_Event& event)
         video->resize(event.resize.w, event.resize.h);
         break;
     case TICK_EVENT:
-        --pendingTicks;
-        tick();
+        runQueuedTick();
         break;
     default:
         break;
     }
+}
+
+void cApplication::runQueuedTick()
+{
+    --pendingTicks;
+    tick();
 }
 
 void cApplication::tick()

@@ -25,6 +25,8 @@ public:
     static void tick();
     /// What the timer does every 17 ms: ask the event loop for a tick.
     static Uint32 tickTimer(Uint32 interval, void* param);
+    /// The tick the timer asked for: it no longer counts as waiting.
+    static void runQueuedTick();
 
 private:
     void init();

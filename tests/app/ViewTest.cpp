@@ -135,19 +135,26 @@ TEST(WindowlessVideoTest, FullScreenBeforeTheWindowExistsDoesNothing)
     EXPECT_FALSE(unopened.isFullscreen());
 }
 
-TEST_F(ViewTest, TheTimerNeverQueuesMoreThanTwoTicks)
+// Each tick the timer queued is run as the event loop runs it, so that the
+// next test of this program finds none waiting.
+TEST_F(ViewTest, TheTimerNeverQueuesMoreThanTwoTicksUntilTheyRun)
 {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
     }
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(cApplication::tickTimer(5, nullptr), 17u);
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_EQ(cApplication::tickTimer(5, nullptr), 17u);
+        }
+        int ticks = 0;
+        while (SDL_PollEvent(&event)) {
+            if (event.type == SDL_USEREVENT) {
+                ++ticks;
+                cApplication::runQueuedTick();
+            }
+        }
+        EXPECT_EQ(ticks, 2) << "round " << round;
     }
-    int ticks = 0;
-    while (SDL_PollEvent(&event)) {
-        ticks += event.type == SDL_USEREVENT;
-    }
-    EXPECT_EQ(ticks, 2);
 }
 
 } // namespace

@@ -97,16 +97,18 @@ TEST_F(TextureDraw, AlphaBlendsWithTheBackground)
 
 TEST_F(TextureDraw, MissingImageIsReportedOnceAndLeavesTheSceneVisible)
 {
+    // An image of its own: a missing image is reported once per process.
+    const char* const DRAWN_MISSING = "images/missing-drawn.png";
     CoutCapture output;
-    cTexture texture(MISSING, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
-    cTexture sameImage(MISSING, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture texture(DRAWN_MISSING, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture sameImage(DRAWN_MISSING, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
     texture.setTint(0.0f, -1.0f, -1.0f);
     texture.draw();
     sameImage.draw();
 
     EXPECT_EQ(0u, texture.getId());
     EXPECT_EQ(1, output.count("Failed to load the image: "));
-    EXPECT_EQ(0u, output.text().find(std::string("Failed to load the image: ") + MISSING + ", Error: "))
+    EXPECT_EQ(0u, output.text().find(std::string("Failed to load the image: ") + DRAWN_MISSING + ", Error: "))
         << output.text();
     EXPECT_EQ('\n', output.text().back());
     EXPECT_TRUE(colorNear(window.pixelAt(-4.0f, 4.0f), TestWindow::BACKGROUND));
@@ -117,7 +119,8 @@ TEST_F(TextureDraw, SwitchingToAMissingImageKeepsThePicture)
 {
     cTexture texture(CORNERS, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
     CoutCapture output;
-    texture.load(MISSING);
+    // An image of its own: a missing image is reported once per process.
+    texture.load("images/missing-on-switch.png");
     texture.draw();
     EXPECT_EQ(1, output.count("Failed to load the image: "));
     EXPECT_EQ(CORNERS, texture.getName());

@@ -6,6 +6,7 @@
 #include "levels/Level1.h"
 #include "objects/Object.h"
 #include "objects/ObjectList.h"
+#include "support/FreshGame.h"
 
 #include <SDL.h>
 
@@ -19,7 +20,11 @@ void BundledLevelTest::SetUp()
     SDL_LockAudio();
 }
 
-void BundledLevelTest::TearDown() { SDL_UnlockAudio(); }
+void BundledLevelTest::TearDown()
+{
+    SDL_UnlockAudio();
+    endLevel(level);
+}
 
 void BundledLevelTest::tick(int count)
 {

@@ -6,6 +6,7 @@
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
 #include "support/CoutCapture.h"
+#include "support/FreshGame.h"
 
 #include <SDL.h>
 #include <box2d/box2d.h>
@@ -103,6 +104,7 @@ protected:
     {
         if (level) {
             SDL_UnlockAudio();
+            endLevel(level);
         }
         EXPECT_EQ(chdir(GAME_DATA.c_str()), 0);
         fs::remove_all(folder);

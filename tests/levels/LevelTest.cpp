@@ -9,6 +9,7 @@
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
+#include "support/FreshGame.h"
 
 #include <SDL.h>
 
@@ -24,7 +25,12 @@ void LevelTest::SetUp()
     SDL_LockAudio();
 }
 
-void LevelTest::TearDown() { SDL_UnlockAudio(); }
+void LevelTest::TearDown()
+{
+    SDL_UnlockAudio();
+    endLevel(level);
+    level = nullptr;
+}
 
 cInput& LevelTest::input() { return Singleton<cInput>::instance(); }
 

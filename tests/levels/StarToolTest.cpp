@@ -125,7 +125,7 @@ TEST_F(StarToolTest, WithoutToolsThePanelHoldsOnlyTheMuteButton)
     addDragBox();
     cObject* button = addMuteButton(0.0f, 0.0f);
     tick();
-    expectAt(button, ANCHOR_X, 2.0f + ANCHOR_Y - 11.8f);
+    expectAt(button, anchorX(), anchorY() - 11.8f);
 }
 
 // At every window shape the panel keeps its distance from the view's top right

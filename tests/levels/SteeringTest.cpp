@@ -10,6 +10,7 @@
 #include <box2d/box2d.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -71,18 +72,36 @@ protected:
     }
 };
 
-TEST_F(SteeringTest, HoldingRightOnGroundRollsTheWheelRight)
+// The two arrows mirror each other: sign is +1 for right and -1 for left.
+struct Arrow {
+    int key;
+    float sign;
+    cSound* LevelSounds::*sound;
+    cSound* LevelSounds::*otherSound;
+};
+
+void PrintTo(const Arrow& arrow, std::ostream* out) { *out << (arrow.sign > 0 ? "right" : "left"); }
+
+const Arrow RIGHT{SDLK_RIGHT, 1.0f, &LevelSounds::rollRightSound, &LevelSounds::rollLeftSound};
+const Arrow LEFT{SDLK_LEFT, -1.0f, &LevelSounds::rollLeftSound, &LevelSounds::rollRightSound};
+
+class ArrowTest : public SteeringTest, public ::testing::WithParamInterface<Arrow> {};
+
+TEST_P(ArrowTest, HoldingAnArrowOnGroundRollsTheWheelAndTurnsTheSquirrelThatWay)
 {
+    const Arrow& arrow = GetParam();
     settleOnGround();
-    pressKey(SDLK_RIGHT);
+    pressKey(arrow.key);
     tick(30);
-    EXPECT_LT(wheel()->GetAngularVelocity(), -3.0f);
-    EXPECT_GT(wheel()->GetPosition().x, 1.0f);
-    EXPECT_GT(squirrel()->GetAngle(), 0.05f) << "the squirrel leans back against the roll";
-    EXPECT_FALSE(squirrelPicture()->isMirroredX());
-    EXPECT_TRUE(sounds().rollRightSound->isPlaying());
-    EXPECT_FALSE(sounds().rollLeftSound->isPlaying());
+    EXPECT_LT(arrow.sign * wheel()->GetAngularVelocity(), -3.0f);
+    EXPECT_GT(arrow.sign * wheel()->GetPosition().x, 1.0f);
+    EXPECT_GT(arrow.sign * squirrel()->GetAngle(), 0.05f) << "the squirrel leans back against the roll";
+    EXPECT_EQ(squirrelPicture()->isMirroredX(), arrow.sign < 0);
+    EXPECT_TRUE((sounds().*arrow.sound)->isPlaying());
+    EXPECT_FALSE((sounds().*arrow.otherSound)->isPlaying());
 }
+
+INSTANTIATE_TEST_SUITE_P(BothWays, ArrowTest, ::testing::Values(RIGHT, LEFT));
 
 // Resting still for a while puts the player to sleep in the physics world.
 TEST_F(SteeringTest, ASleepingPlayerWakesToTheArrows)
@@ -105,18 +124,6 @@ TEST_F(SteeringTest, ASleepingPlayerStillStandsOnTheGroundAndJumps)
     EXPECT_GT(wheel()->GetLinearVelocity().y, 3.0f);
 }
 
-TEST_F(SteeringTest, HoldingLeftOnGroundRollsTheWheelLeftAndTurnsTheSquirrel)
-{
-    settleOnGround();
-    pressKey(SDLK_LEFT);
-    tick(30);
-    EXPECT_GT(wheel()->GetAngularVelocity(), 3.0f);
-    EXPECT_LT(wheel()->GetPosition().x, -1.0f);
-    EXPECT_LT(squirrel()->GetAngle(), -0.05f);
-    EXPECT_TRUE(squirrelPicture()->isMirroredX());
-    EXPECT_TRUE(sounds().rollLeftSound->isPlaying());
-}
-
 TEST_F(SteeringTest, WheelBelowItsSpeedLimitGetsTheGroundTorque)
 {
     settleOnGround();
@@ -126,29 +133,22 @@ TEST_F(SteeringTest, WheelBelowItsSpeedLimitGetsTheGroundTorque)
     EXPECT_LT(wheel()->GetAngularVelocity(), -11.2f);
 }
 
-class SpeedLimitTest : public SteeringTest, public ::testing::WithParamInterface<float> {};
+class SpeedLimitTest : public SteeringTest, public ::testing::WithParamInterface<std::tuple<Arrow, float>> {};
 
 TEST_P(SpeedLimitTest, WheelAtItsSpeedLimitGetsNoTorqueButTheSquirrelDoes)
 {
+    const auto& [arrow, limit] = GetParam();
+    const float speed = -arrow.sign * limit;
     settleOnGround();
-    rollAt(GetParam());
-    pressKey(SDLK_RIGHT);
+    rollAt(speed);
+    pressKey(arrow.key);
     tick();
-    EXPECT_NEAR(wheel()->GetAngularVelocity(), GetParam(), 0.05f);
-    EXPECT_GT(squirrel()->GetAngularVelocity(), 0.3f);
+    EXPECT_NEAR(wheel()->GetAngularVelocity(), speed, 0.05f);
+    EXPECT_GT(arrow.sign * squirrel()->GetAngularVelocity(), 0.3f);
 }
 
-INSTANTIATE_TEST_SUITE_P(AtAndBeyond, SpeedLimitTest, ::testing::Values(-12.0f, -13.0f));
-
-TEST_F(SteeringTest, WheelAtItsLeftSpeedLimitGetsNoTorqueButTheSquirrelDoes)
-{
-    settleOnGround();
-    rollAt(12.0f);
-    pressKey(SDLK_LEFT);
-    tick();
-    EXPECT_NEAR(wheel()->GetAngularVelocity(), 12.0f, 0.05f);
-    EXPECT_LT(squirrel()->GetAngularVelocity(), -0.3f);
-}
+INSTANTIATE_TEST_SUITE_P(AtAndBeyond, SpeedLimitTest,
+                         ::testing::Combine(::testing::Values(RIGHT, LEFT), ::testing::Values(12.0f, 13.0f)));
 
 TEST_F(SteeringTest, InTheAirTheArrowsPushTheWheelSideways)
 {

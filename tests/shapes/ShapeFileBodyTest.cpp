@@ -152,7 +152,7 @@ TEST_F(ShapeFileBody, LargestReadableOutlineKeepsItsTrueMass)
 TEST_F(ShapeFileBody, EmptyReaderAddsNothing)
 {
     CoutCapture output;
-    cShapeFile("shapes/missing.svg").addShapes(body, physics::ShapeDef());
+    cShapeFile("shapes/missing-for-a-body.svg").addShapes(body, physics::ShapeDef());
     EXPECT_EQ(body->GetFixtureList(), nullptr);
 }
 

@@ -56,9 +56,10 @@ TEST(NoAudioDevice, EveryLoadFailsWithItsMessage)
 
 TEST(NoAudioDevice, PlayingStoppingAndVolumesDoNothing)
 {
+    // Files of its own: a failed load is said once per process.
     CoutCapture output;
-    auto* sound = new cSound("sounds/tone.wav");
-    auto* track = new cMusic("sounds/tone.ogg");
+    auto* sound = new cSound("sounds/blip.wav");
+    auto* track = new cMusic("sounds/blip.wav");
     const std::string loadMessages = output.text();
 
     sound->setRestart(true);
