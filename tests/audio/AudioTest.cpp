@@ -3,30 +3,36 @@
 #include "audio/Sound.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
 using AudioTest = MixerFixture;
 
-TEST_F(AudioTest, EffectsVolumeIsClampedToTheMixerRange)
+// The effects and the music: how the game sets the volume, how the mixer tells it.
+struct Volume {
+    const char* name;
+    void (cAudio::*set)(int);
+    int (*mixer)();
+};
+
+void PrintTo(const Volume& volume, std::ostream* out) { *out << volume.name; }
+
+class VolumeTest : public MixerFixture, public ::testing::WithParamInterface<Volume> {};
+
+TEST_P(VolumeTest, IsClampedToTheMixerRange)
 {
-    audio().setEffectsVolume(50);
-    EXPECT_EQ(Mix_Volume(-1, -1), 50);
-    audio().setEffectsVolume(200);
-    EXPECT_EQ(Mix_Volume(-1, -1), MIX_MAX_VOLUME);
-    audio().setEffectsVolume(-5);
-    EXPECT_EQ(Mix_Volume(-1, -1), 0);
+    const Volume& volume = GetParam();
+    for (const auto& [asked, set] : {std::pair{50, 50}, {200, MIX_MAX_VOLUME}, {-5, 0}}) {
+        (audio().*volume.set)(asked);
+        EXPECT_EQ(volume.mixer(), set) << asked;
+    }
 }
 
-TEST_F(AudioTest, MusicVolumeIsClampedToTheMixerRange)
-{
-    audio().setMusicVolume(50);
-    EXPECT_EQ(Mix_VolumeMusic(-1), 50);
-    audio().setMusicVolume(200);
-    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME);
-    audio().setMusicVolume(-5);
-    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    EffectsAndMusic, VolumeTest,
+    ::testing::Values(Volume{"effects", &cAudio::setEffectsVolume, [] { return Mix_Volume(-1, -1); }},
+                      Volume{"music", &cAudio::setMusicVolume, [] { return Mix_VolumeMusic(-1); }}));
 
 TEST_F(AudioTest, EffectsVolumeReachesEveryChannel)
 {

@@ -69,6 +69,13 @@ protected:
         return playing.size() == 1 ? playing.front() : -1;
     }
 
+    /// While it lives the mixer plays no further, so that a short sound just
+    /// started is still playing when the test looks, however slow the machine.
+    struct MixerHeld {
+        MixerHeld() { SDL_LockAudio(); }
+        ~MixerHeld() { SDL_UnlockAudio(); }
+    };
+
     /// Channels that end, naturally or halted, since the test began.
     static inline std::atomic<int> channelEnds{0};
 

@@ -101,57 +101,54 @@ TEST_F(SoundTest, StopHaltsOnlyItsOwnCopyOfAFileTwoSoundsLoaded)
 }
 
 // A roll sound ends; the mixer gives its channel to the next sound, which may
-// be a hit or the other roll sound loaded from the very same file.
+// be a hit or the other roll sound loaded from the very same file. One channel
+// at first, so that the next sound can only take the roll's, then a second.
 class ReusedChannelTest : public MixerFixture, public ::testing::WithParamInterface<std::string> {
 protected:
     void SetUp() override
     {
         MixerFixture::SetUp();
+        Mix_AllocateChannels(1);
         roll = new cSound(SHORT_SOUND);
-        roll->play(0);
-        oldChannel = onlyPlayingChannel();
-        ASSERT_NE(oldChannel, -1);
-        rollChunk = Mix_GetChunk(oldChannel);
-        ASSERT_TRUE(waitUntil([this] { return Mix_Playing(oldChannel) == 0; }));
-
+        {
+            MixerHeld held;
+            roll->play(0);
+            ASSERT_EQ(onlyPlayingChannel(), 0);
+            rollChunk = Mix_GetChunk(0);
+        }
+        ASSERT_TRUE(waitUntil([] { return Mix_Playing(0) == 0; }));
         restartingSound(GetParam())->play(MANY_LOOPS);
-        ASSERT_EQ(onlyPlayingChannel(), oldChannel) << "the mixer should reuse the lowest free channel";
-        otherChunk = Mix_GetChunk(oldChannel);
+        ASSERT_EQ(onlyPlayingChannel(), 0);
+        otherChunk = Mix_GetChunk(0);
         ASSERT_NE(otherChunk, rollChunk);
+        Mix_AllocateChannels(2);
     }
 
     cSound* roll = nullptr;
-    int oldChannel = -1;
     Mix_Chunk* rollChunk = nullptr;
     Mix_Chunk* otherChunk = nullptr;
 };
 
 TEST_P(ReusedChannelTest, FinishedSoundStartsAgainOnAnotherChannel)
 {
+    MixerHeld held;
     roll->play(0);
 
-    std::vector<int> playing = playingChannels();
-    ASSERT_EQ(playing.size(), 2u) << "the finished sound did not start again";
-    const int newChannel = playing[0] == oldChannel ? playing[1] : playing[0];
-    EXPECT_EQ(Mix_GetChunk(newChannel), rollChunk);
-    EXPECT_EQ(Mix_GetChunk(oldChannel), otherChunk);
+    ASSERT_EQ(playingChannels(), (std::vector<int>{0, 1})) << "the finished sound did not start again";
+    EXPECT_EQ(Mix_GetChunk(1), rollChunk);
+    EXPECT_EQ(Mix_GetChunk(0), otherChunk);
 }
 
-TEST_P(ReusedChannelTest, StopOfFinishedSoundLeavesTheChannelsNewSoundPlaying)
+TEST_P(ReusedChannelTest, StopOfTheFinishedOrRestartedSoundLeavesTheChannelsNewSoundPlaying)
 {
     roll->stop();
-
-    EXPECT_EQ(onlyPlayingChannel(), oldChannel);
+    EXPECT_EQ(onlyPlayingChannel(), 0);
     EXPECT_EQ(channelEnds, 1) << "only the roll sound's own end";
-}
 
-TEST_P(ReusedChannelTest, StopOfRestartedSoundLeavesTheChannelsNewSoundPlaying)
-{
     roll->play(0);
     roll->stop();
-
-    EXPECT_EQ(onlyPlayingChannel(), oldChannel);
-    EXPECT_EQ(Mix_GetChunk(oldChannel), otherChunk);
+    EXPECT_EQ(onlyPlayingChannel(), 0);
+    EXPECT_EQ(Mix_GetChunk(0), otherChunk);
 }
 
 INSTANTIATE_TEST_SUITE_P(OtherSound, ReusedChannelTest, ::testing::Values(LONG_SOUND, SHORT_SOUND),
@@ -174,8 +171,8 @@ TEST_F(SoundTest, PlayWithoutFreeChannelIsReportedAndTriedAgainLater)
     }
     Mix_HaltChannel(0);
 
+    MixerHeld held;
     roll->play(0);
-
     EXPECT_EQ(onlyPlayingChannel(), 0);
 }
 
@@ -223,6 +220,7 @@ TEST_F(SoundTest, LoadedSoundPrintsNothingAndPlays)
     CoutCapture output;
     auto* sound = new cSound(SHORT_SOUND);
 
+    MixerHeld held;
     sound->play(0);
 
     EXPECT_EQ(output.text(), "");

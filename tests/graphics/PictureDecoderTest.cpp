@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -26,12 +27,36 @@ const unsigned char CHUNK_PAST_THE_END[] = {
     0x40, 0x02, 0x15, 0x50, 0xc0, 0x00, 0x03, 0x03, 0x23, 0x00, 0x00, 0xcc, 0x94, 0x5f, 0x01, 0x08, 0xa9,
     0xf3, 0x19, 0x00, 0x00, 0x00};
 
-TEST(PictureDecoder, APngDecodesToItsSize)
+// One pixel of the decoded picture, whatever layout the decoder chose.
+Rgba pixelOf(SDL_Surface* surface, int x, int y)
+{
+    Uint32 value = 0;
+    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+    std::memcpy(&value, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
+    Uint8 r, g, b, a;
+    SDL_GetRGBA(value, surface->format, &r, &g, &b, &a);
+    return {r, g, b, a};
+}
+
+TEST(PictureDecoder, APngDecodesToItsSizeAndColours)
 {
     SDL_Surface* surface = decodePicture(readFile(images::CORNERS), "png");
     ASSERT_NE(surface, nullptr) << SDL_GetError();
-    EXPECT_GT(surface->w, 0);
-    EXPECT_GT(surface->h, 0);
+    EXPECT_EQ(surface->w, 16);
+    EXPECT_EQ(surface->h, 16);
+    EXPECT_TRUE(colorNear(pixelOf(surface, 0, 0), images::CORNER_COLOURS.topLeft));
+    EXPECT_TRUE(colorNear(pixelOf(surface, 15, 0), images::CORNER_COLOURS.topRight));
+    EXPECT_TRUE(colorNear(pixelOf(surface, 0, 15), images::CORNER_COLOURS.bottomLeft));
+    EXPECT_TRUE(colorNear(pixelOf(surface, 15, 15), images::CORNER_COLOURS.bottomRight));
+    SDL_FreeSurface(surface);
+}
+
+// Asked for as "png", a BMP is still decoded by its bytes.
+TEST(PictureDecoder, OtherFormatsAreStillDecodedByTheirBytes)
+{
+    SDL_Surface* surface = decodePicture(readFile(images::CORNERS_BGR), "png");
+    ASSERT_NE(surface, nullptr) << SDL_GetError();
+    EXPECT_EQ(surface->w, 10);
     SDL_FreeSurface(surface);
 }
 
@@ -47,13 +72,6 @@ TEST(PictureDecoder, APngWithoutItsEndChunkIsRefused)
     const std::string whole = readFile(images::CORNERS);
     // The end chunk is the last 12 bytes: length, "IEND", checksum.
     EXPECT_EQ(decodePicture(whole.substr(0, whole.size() - 12), "png"), nullptr);
-}
-
-TEST(PictureDecoder, OtherFormatsAreStillDecodedByTheirBytes)
-{
-    SDL_Surface* surface = decodePicture(readFile(images::CORNERS_BGR), "png");
-    ASSERT_NE(surface, nullptr) << SDL_GetError();
-    SDL_FreeSurface(surface);
 }
 
 TEST(PictureDecoder, AMissingFileSaysItCouldNotBeOpened)

@@ -10,6 +10,7 @@
 
 #include <box2d/box2d.h>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -107,6 +108,25 @@ TEST_F(BirdAndHazelnutTest, TheWheelTouchingTheHazelnutSendsANewOneUpFromItsSpot
     EXPECT_GT(nut->GetPosition().y, 23.3f);
     EXPECT_GT(nut->GetLinearVelocity().y, 5.0f);
     EXPECT_TRUE(hitSound()->isPlaying());
+}
+
+// Only the wheel sends the hazelnut to its spot: neither a ball that falls on
+// it nor the ground it rests on.
+TEST_F(BirdAndHazelnutTest, AHazelnutHitByABallOrRestingOnTheGroundStaysPut)
+{
+    const b2Body* nut = createHazelnut(world(), 0.0f, 1.0f, false, nullptr).front()->getBody();
+    const b2Body* ball = createBowlingBall(world(), 0.0f, 4.0f, false, nullptr).front()->getBody();
+    bool hit = false;
+    for (int ticks = 0; ticks < PATIENCE; ++ticks) {
+        tick();
+        hit = hit || Singleton<cObjectList>::instance().isTouching(nut, ball);
+    }
+    EXPECT_TRUE(hit) << "the ball missed the hazelnut";
+    ASSERT_EQ(countOfKind(KIND_HAZELNUT), 1u);
+    const b2Vec2 at = bodyOf(KIND_HAZELNUT)->GetPosition();
+    EXPECT_LT(std::fabs(at.x), 5.0f);
+    EXPECT_LT(at.y, 2.0f) << "resting on the ground";
+    EXPECT_FALSE(hitSound()->isPlaying());
 }
 
 } // namespace

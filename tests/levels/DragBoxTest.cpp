@@ -160,6 +160,35 @@ TEST_F(DragBoxTest, ClickThenClickPlacesTheRealObject)
     EXPECT_FLOAT_EQ(tool->getTexture()->getAlpha(), 1.0f);
 }
 
+// The rules run before the drag box in each tick: a click with the pointer on
+// a placed ball removes it, and the carried copy, which overlapped only that
+// ball, touches nothing after the step and is placed by the same click.
+TEST_F(DragBoxTest, AClickWhileCarryingOverAPlacedObjectReplacesIt)
+{
+    cObject* tool = collect(KIND_BOWLING_STAR, createBowlingBall);
+    grab(tool);
+    pointAt(CLEAR.x, CLEAR.y);
+    tick();
+    click();
+    tick(60);
+    ASSERT_EQ(placedObjects().size(), 1u);
+    const b2Vec2 resting = placedObjects().front()->getBody()->GetPosition();
+    grab(tool);
+    pointAt(resting.x, resting.y);
+    tick(2);
+    expectTint(dragged().front(), 0.0f, -1.0f, -1.0f);
+
+    click();
+    tick();
+    EXPECT_FALSE(box->isCarrying());
+    const ObjectList placed = placedObjects();
+    ASSERT_EQ(placed.size(), 1u);
+    EXPECT_NEAR(placed.front()->getBody()->GetPosition().x, resting.x - GRIP.x, 1e-4f);
+    EXPECT_NEAR(placed.front()->getBody()->GetPosition().y, resting.y - GRIP.y, 1e-4f);
+    EXPECT_TRUE(level->getSounds().removeSound->isPlaying());
+    EXPECT_TRUE(level->getSounds().placeSound->isPlaying());
+}
+
 TEST_F(DragBoxTest, PressDragAndReleasePlacesTheRealObject)
 {
     const cObject* tool = collect(KIND_BOWLING_STAR, createBowlingBall);

@@ -64,6 +64,7 @@ TEST_F(RopeAndBackgroundTest, RopePicturesLeanTheWayTheirRopesDo)
 {
     hangPlank(b2Vec2(-4.0f, 10.0f), b2Vec2(3.8f, 9.0f));
     tick();
+    ASSERT_EQ(ropes().size(), 2u);
     for (const auto& [picture, rope] : ropes()) {
         const float angle = picture->getTexture()->getAngle();
         if (picture->getX() < 0.0f) {
@@ -81,6 +82,7 @@ TEST_P(FlatRopeTest, AFlatRopeLiesFlatInsteadOfLosingItsAngle)
 {
     hangPlank(b2Vec2(-12.0f, GetParam()), b2Vec2(12.0f, GetParam()));
     tick();
+    ASSERT_EQ(ropes().size(), 2u);
     for (const auto& [picture, rope] : ropes()) {
         const float angle = picture->getTexture()->getAngle();
         EXPECT_TRUE(std::isfinite(angle));

@@ -229,11 +229,12 @@ TEST_F(ContactRecordingTest, NewBodyInTheFreedPlaceIsNotTakenForTheDestroyedOne)
 {
     cObject* doomed = addBox(0.0f, 0.5f);
     tick(30);
+    const b2Body* freed = doomed->getBody();
     level->destroyBody(doomed->getBody());
     doomed->setBody(nullptr);
 
-    // Box2D hands the freed memory to the next body it makes.
     b2Body* newcomer = addBox(50.0f, 30.0f)->getBody();
+    ASSERT_EQ(newcomer, freed) << "Box2D hands the freed memory to the next body it makes";
 
     EXPECT_FALSE(touching(newcomer, ground()));
     EXPECT_FALSE(touching(ground(), newcomer));
