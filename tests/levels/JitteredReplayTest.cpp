@@ -31,7 +31,8 @@ int seedCount()
     return value ? std::atoi(value) : DEFAULT_SEEDS;
 }
 
-// Runs in a child: its word is "solved" or "failed", the deepest overlap, and why it failed.
+// Runs in a child: its word is "solved" or "failed", the deepest overlap in the
+// puzzle, and why it failed.
 std::string playPuzzle(const std::vector<ReplayStep>& steps, const ReplayPuzzle& puzzle, unsigned seed)
 {
     ReplayPlayer player;
@@ -42,6 +43,7 @@ std::string playPuzzle(const std::vector<ReplayStep>& steps, const ReplayPuzzle&
     }
     ReplayJitter jitter(seed);
     player.setJitter(&jitter);
+    player.forgetOverlap();
     const bool solved = player.play(steps, puzzle.first, puzzle.end);
     word << (solved ? SOLVED : FAILED) << " " << player.deepestOverlap() << " " << player.failure();
     return word.str();

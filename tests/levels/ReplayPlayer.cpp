@@ -71,17 +71,6 @@ bool carrying()
     return false;
 }
 
-// What the drag box shows red: a carried preview touching anything.
-bool previewBlocked()
-{
-    for (const cObject* object : registry().getAll()) {
-        if (object->isDragged() && object->getBody() && registry().isTouchingAnything(object->getBody())) {
-            return true;
-        }
-    }
-    return false;
-}
-
 bool hazelnutAtReturnPoint()
 {
     for (const cObject* nut : registry().getAllOfKind(KIND_HAZELNUT)) {
@@ -329,19 +318,8 @@ void ReplayPlayer::moveTo(float x, float y)
     moveMouseTo(at.x, at.y);
 }
 
-void ReplayPlayer::liftWhileRed()
-{
-    for (float lifted = 0.0f; lifted < MOST_LIFT && previewBlocked(); lifted += LIFT_STEP) {
-        moveMouseTo(input().mouseX(), input().mouseY() + LIFT_STEP);
-        tick(ReplayJitter::SHORTEST_WAIT);
-    }
-}
-
 void ReplayPlayer::click()
 {
-    if (jitter) {
-        liftWhileRed();
-    }
     input().setButton(1, cInput::DOWN);
     input().setButton(1, cInput::UP);
     tick();

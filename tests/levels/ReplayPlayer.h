@@ -24,10 +24,6 @@ public:
     /// With errors, an expectation holds when it comes true within this many ticks:
     /// a player who sees it happen a moment later goes on all the same.
     static constexpr int EXPECT_GRACE = 50;
-    /// A player who sees the carried tool red lifts it by this much at a time,
-    static constexpr float LIFT_STEP = 0.25f;
-    /// up to this high above the aim.
-    static constexpr float MOST_LIFT = 3.0f;
 
     /// Plays the steps in order and stops at the first expectation that does
     /// not hold or wait that never ends; true when there was none.
@@ -54,8 +50,10 @@ public:
     const std::vector<b2Vec2>& wheelPath() const { return path; }
     /// The tick at which each "puzzle" line was played, in order.
     const std::vector<int>& puzzleStarts() const { return puzzleTicks; }
-    /// The deepest that anything moving has sunk into the wheel at the end of a tick so far.
+    /// The deepest that anything moving has sunk into the wheel at the end of a tick since
+    /// the start or the last forgetOverlap().
     float deepestOverlap() const { return deepest; }
+    void forgetOverlap() { deepest = 0.0f; }
     /// Where the wheel was then.
     b2Vec2 deepestOverlapAt() const { return deepestAt; }
 
@@ -67,7 +65,6 @@ private:
     bool toolPlaced(const ReplayCondition& condition);
     void hold(int key, int ticks);
     void moveTo(float x, float y);
-    void liftWhileRed();
     void click();
     void clickPanel(int slot);
     void record();
