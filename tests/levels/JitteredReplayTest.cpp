@@ -77,7 +77,9 @@ Tally tally(const std::vector<std::string>& words, size_t first, int seeds)
 // Disabled while the level is being mended to pass it; make playtest runs it.
 TEST(JitteredReplayTest, DISABLED_EveryPuzzleSucceedsAtTheFirstAttemptDespiteAPlayersErrors)
 {
-    ASSERT_EQ(SDL_WasInit(0), 0u) << "the plays need a process without a window";
+    if (SDL_WasInit(0) != 0) {
+        GTEST_SKIP() << "the plays fork, and need a process without a window: ctest runs this test alone";
+    }
     std::ifstream file(SCRIPT);
     const ReplayScript script = readReplayScript(file);
     ASSERT_EQ(script.error, "");
