@@ -1,6 +1,7 @@
 // No dead ends: from wherever the wheel can come to rest, a few plain inputs
-// bring it back onto the way the level's replay takes. QUIB_SWEEP_EVERY=N
-// tries only every N-th place (make test: every 3rd; make playtest: all).
+// bring it back onto the way the level's replay takes; and nothing sinks into
+// the wheel on the way or in the sweep. QUIB_SWEEP_EVERY=N tries only every
+// N-th place (make test: every 3rd; make playtest: all).
 #include "levels/BundledLevelTest.h"
 #include "levels/DeadEndSweep.h"
 #include "levels/Level1.h"
@@ -59,6 +60,8 @@ TEST_F(BundledLevelTest, DISABLED_FromEveryPlaceTheWheelCanRestAPlainInputLeadsB
     }
     EXPECT_GT(sweep.tried(), 0);
     EXPECT_EQ(sweep.tried(), sweep.escaped());
+    EXPECT_LT(route.deepestOverlap(), MOST_OVERLAP);
+    EXPECT_LT(sweep.deepestOverlap(), MOST_OVERLAP);
 }
 
 // The sweep can tell a dead end: with the route where no wheel gets, no place is escaped.
