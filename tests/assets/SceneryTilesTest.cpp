@@ -13,6 +13,9 @@ constexpr int TILE_COUNT = 9;
 constexpr float TILE_SIZE = 40.96f;
 constexpr float TILE_EDGE = 0.1f;      // sampling this close to a tile's edge is left out
 constexpr float OUTLINE_EDGE = 0.25f;  // nor this close to a terrain outline
+// The finish flag at a goal marker stands within this box right of and above it.
+constexpr float FLAG_WIDTH = 3.2f;
+constexpr float FLAG_HEIGHT = 5.2f;
 
 PictureFrame tileFrame(int k)
 {
@@ -39,9 +42,20 @@ protected:
                 terrain.push_back(outline);
             }
         }
+        flags = level.getPoints()["goal"];
         for (int k = 1; k <= TILE_COUNT; ++k) {
             tiles.emplace_back(new Picture("images/level" + std::to_string(k) + ".png"));
         }
+    }
+
+    bool onAFlag(b2Vec2 p) const
+    {
+        for (const b2Vec2& at : flags) {
+            if (p.x > at.x - OUTLINE_EDGE && p.x < at.x + FLAG_WIDTH && p.y > at.y && p.y < at.y + FLAG_HEIGHT) {
+                return true;
+            }
+        }
+        return false;
     }
 
     bool nearOrInsideTerrain(b2Vec2 p) const
@@ -55,6 +69,7 @@ protected:
     }
 
     std::vector<std::vector<b2Vec2>> terrain;
+    std::vector<b2Vec2> flags;
     std::vector<std::unique_ptr<Picture>> tiles;
 };
 
@@ -100,7 +115,7 @@ TEST_F(SceneryTiles, LeaveOpenSpaceClear)
         for (float x = frame.x - TILE_SIZE / 2; x < frame.x + TILE_SIZE / 2; x += step) {
             for (float y = frame.y - TILE_SIZE / 2; y < frame.y + TILE_SIZE / 2; y += step) {
                 const b2Vec2 p(x, y);
-                if (!wellWithin(frame, p) || nearOrInsideTerrain(p)) {
+                if (!wellWithin(frame, p) || nearOrInsideTerrain(p) || onAFlag(p)) {
                     continue;
                 }
                 const int alpha = tiles[k - 1]->alphaAtWorld(frame, p);

@@ -1,6 +1,7 @@
 """Renders the scenery tiles data/images/level1..9.png from the terrain
 outlines of data/shapes/level.svg: the same outlines the physics uses, so
-the ground the player sees is the ground that holds them.
+the ground the player sees is the ground that holds them. A chequered flag
+stands at each "goal" marker: the level's end, seen from afar.
 
 The whole terrain is drawn once in world units; each tile is the same
 drawing seen through its own 40.96-unit window, so the tiles meet exactly.
@@ -21,6 +22,10 @@ TILE_COUNT = 9
 GRASS_DEPTH = 0.38
 PROBE = 0.05  # how far beyond an edge to look for a neighbouring outline
 PIECE = 0.2  # edges are judged in pieces this long
+GOAL = "goal"
+POLE = (0.16, 5.0)  # the flag's pole, wide and high
+FLAG = (2.8, 1.8)  # the flag, wide and high, in CHECKS squares across and down
+CHECKS = (5, 3)
 
 
 def tile_frame(k):
@@ -34,6 +39,25 @@ def terrain(level_svg):
     """The solid outlines of the level drawing, counter-clockwise."""
     return [polygon.counter_clockwise(points) for _, points in shapefile.read(level_svg)
             if len(points) >= 3]
+
+
+def goals(level_svg):
+    """Where the drawing's goal markers stand."""
+    return [points[0] for label, points in shapefile.read(level_svg) if label == GOAL and points]
+
+
+def _finish_flag(x, y):
+    """A chequered flag on a pole standing at (x, y)."""
+    (pole_w, pole_h), (flag_w, flag_h), (across, down) = POLE, FLAG, CHECKS
+    left, top = x + pole_w / 2, y + pole_h
+    items = [svg.rect(x - pole_w / 2, y, pole_w, pole_h, "#6b4328", width=0.04)]
+    for i in range(across):
+        for j in range(down):
+            items.append(svg.rect(left + i * flag_w / across, top - (j + 1) * flag_h / down,
+                                  flag_w / across, flag_h / down,
+                                  "#ffffff" if (i + j) % 2 == 0 else svg.INK, width=0.0))
+    items.append(svg.rect(left, top - flag_h, flag_w, flag_h, "none", width=0.06))
+    return items
 
 
 def _inside_any(outlines, x, y):
@@ -152,6 +176,8 @@ def main(level_svg, out_dir):
     if not outlines:
         sys.exit("no terrain outlines in " + level_svg)
     defs, items = drawing(outlines)
+    for x, y in goals(level_svg):
+        items += _finish_flag(x, y)
     os.makedirs(out_dir, exist_ok=True)
     for k in range(1, TILE_COUNT + 1):
         text = svg.document(tile_frame(k), (TILE_PIXELS, TILE_PIXELS), defs, items)
