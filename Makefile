@@ -59,7 +59,7 @@ soak: deps
 		--gtest_filter=SoakTest.ARandomPlayer*
 	@cd tests/data && QUIB_SOAK_RESTARTS=$(SOAK_RESTARTS) ../../scripts/run-headless \
 		../../$(TEST_BUILD)/tests/test_soak --gtest_filter=SoakTest.Restarts*
-	@./scripts/run-headless ctest --test-dir $(TEST_BUILD) -R e2e.leaks --output-on-failure
+	@./scripts/run-headless ctest --test-dir $(TEST_BUILD) -R e2e.play --output-on-failure
 
 # The level played as people play it, from a release build: each puzzle of the
 # replay with a hand's errors for PLAYTEST_SEEDS seeds, one table row a puzzle,

@@ -3,7 +3,8 @@
  *   xprobe average WINDOW [X Y W H]  prints the mean "R G B" of the window or a region
  *   xprobe save WINDOW FILE      writes what the window shows as a binary PPM
  *   xprobe diff A B [X Y W H]    prints how many pixels of two saved PPMs differ
- *                                by more than 24 in some channel (in the region)
+ *                                by more than 24 in some channel (in the region),
+ *                                then the centre "X Y" of those pixels (-1 -1 if none)
  *   xprobe close WINDOW          asks the window to close, as a window manager does
  */
 #include <X11/Xlib.h>
@@ -122,15 +123,19 @@ static int diff(int argc, char** argv)
         region.w = atoi(argv[6]);
         region.h = atoi(argv[7]);
     }
-    long differing = 0;
+    long differing = 0, sumX = 0, sumY = 0;
     for (int y = region.y; y < region.y + region.h && y < h1; ++y) {
         for (int x = region.x; x < region.x + region.w && x < w1; ++x) {
             const unsigned char* p = a + ((size_t)y * w1 + x) * 3;
             const unsigned char* q = b + ((size_t)y * w1 + x) * 3;
-            differing += abs(p[0] - q[0]) > 24 || abs(p[1] - q[1]) > 24 || abs(p[2] - q[2]) > 24;
+            if (abs(p[0] - q[0]) > 24 || abs(p[1] - q[1]) > 24 || abs(p[2] - q[2]) > 24) {
+                ++differing;
+                sumX += x;
+                sumY += y;
+            }
         }
     }
-    printf("%ld\n", differing);
+    printf("%ld %ld %ld\n", differing, differing ? sumX / differing : -1, differing ? sumY / differing : -1);
     free(a);
     free(b);
     return 0;
