@@ -28,7 +28,9 @@ constexpr float REACH_ABOVE = 1.5f;
 // The wheel has come to rest when it moves slower than this for that many ticks.
 constexpr float REST_SPEED = 0.05f;
 constexpr int STILL_TICKS = 20;
-constexpr int SETTLE_LIMIT = 500;
+// A wheel still rolling after this many ticks (to and fro in a dip, where it
+// hardly slows) is judged from where the time leaves it.
+constexpr int SETTLE_LIMIT = 300;
 // Two places whose wheel rests this close are the same place.
 constexpr float SAME_REST = 0.1f;
 constexpr int MOST_FIXTURES = 64;
@@ -66,16 +68,6 @@ b2Body* bodyOf(int kind)
 bool isPlayer(const b2Body* body)
 {
     return body == bodyOf(KIND_WHEEL) || body == bodyOf(KIND_SQUIRREL) || body == bodyOf(KIND_FOOT);
-}
-
-cObject* firstPlaced()
-{
-    for (cObject* object : registry().getAll()) {
-        if (object->isRemovable()) {
-            return object;
-        }
-    }
-    return nullptr;
 }
 
 // The planks: whatever hangs from the world on ropes.
@@ -122,12 +114,7 @@ void addSurfacePoints(const std::vector<b2Vec2>& outline, float lift, std::vecto
 
 } // namespace
 
-DeadEndSweep::DeadEndSweep(cLevel& level) : level(level)
-{
-    for (b2Body* body = level.getWorld()->GetBodyList(); body; body = body->GetNext()) {
-        startPoses[body] = body->GetTransform();
-    }
-}
+DeadEndSweep::DeadEndSweep(cLevel& level) : level(level) {}
 
 void DeadEndSweep::run(const std::vector<b2Vec2>& path, const std::vector<int>& stretchStarts, int every)
 {
@@ -151,7 +138,7 @@ void DeadEndSweep::run(const std::vector<b2Vec2>& path, const std::vector<int>& 
         const auto same = std::find_if(judged.begin(), judged.end(), [rest](const std::pair<b2Vec2, bool>& j) {
             return b2Distance(j.first, rest) < SAME_REST;
         });
-        const bool escaped = same != judged.end() ? same->second : escapes(rest);
+        const bool escaped = same != judged.end() ? same->second : escapes(candidates[i], rest);
         if (same == judged.end()) {
             judged.emplace_back(rest, escaped);
             if (!escaped) {
@@ -160,7 +147,7 @@ void DeadEndSweep::run(const std::vector<b2Vec2>& path, const std::vector<int>& 
         }
         placesEscaped += escaped ? 1 : 0;
     }
-    restore();
+    restart();
 }
 
 std::vector<b2Vec2> DeadEndSweep::places(float wheelRadius) const
@@ -216,16 +203,14 @@ bool DeadEndSweep::isClear(b2Vec2 centre, float wheelRadius) const
     return true;
 }
 
-// Each escape starts from the place where the wheel came to rest, in the level
-// as it was built: the way there may have knocked things about.
-bool DeadEndSweep::escapes(b2Vec2 rest)
+bool DeadEndSweep::escapes(b2Vec2 place, b2Vec2 rest)
 {
     const int fromTick = stretchStart(rest.x);
     if (onRoute(rest, fromTick)) {
         return true;
     }
     for (const std::vector<ReplayStep>& escape : escapeScripts()) {
-        settle(rest);
+        settle(place);
         player.stopWhen([this, fromTick](b2Vec2 at) { return onRoute(at, fromTick); });
         player.play(escape);
         const bool back = player.stopped();
@@ -237,10 +222,12 @@ bool DeadEndSweep::escapes(b2Vec2 rest)
     return false;
 }
 
-// Where the wheel, set down at the place in the level as it was built, comes to rest.
+// Where the wheel, set down at the place in the level as it was built, comes
+// to rest. The level is built anew for it, so the same place always gives the
+// same play from the same state.
 b2Vec2 DeadEndSweep::settle(b2Vec2 place)
 {
-    restore();
+    restart();
     setDown(place);
     const b2Body* wheel = bodyOf(KIND_WHEEL);
     for (int ticks = 0, still = 0; ticks < SETTLE_LIMIT && still < STILL_TICKS; ++ticks) {
@@ -250,33 +237,27 @@ b2Vec2 DeadEndSweep::settle(b2Vec2 place)
     return wheel->GetPosition();
 }
 
-// The level as it was built: no placed tools, every body back where it started,
-// at rest, and no key down.
-void DeadEndSweep::restore()
+// The level as it was built, by the game's own restart (R), with no key down.
+void DeadEndSweep::restart()
 {
-    while (cObject* placed = firstPlaced()) {
-        level.removePlaced(placed);
-    }
-    for (b2Body* body = level.getWorld()->GetBodyList(); body; body = body->GetNext()) {
-        const auto start = startPoses.find(body);
-        if (start != startPoses.end() && body->GetType() != b2_staticBody) {
-            physics::setTransform(body, start->second.p, start->second.q.GetAngle());
-            body->SetLinearVelocity(b2Vec2_zero);
-            body->SetAngularVelocity(0.0f);
-        }
-    }
+    cInput& input = Singleton<cInput>::instance();
     for (int key : {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN}) {
-        Singleton<cInput>::instance().setKey(key, cInput::UP);
+        input.setKey(key, cInput::UP);
     }
+    input.setKey(SDLK_r, cInput::DOWN);
+    player.tick();
+    input.setKey(SDLK_r, cInput::UP);
 }
 
-// The wheel with its rider, as the level built them, moved to the place.
+// The wheel with its rider moved to the place, at rest.
 void DeadEndSweep::setDown(b2Vec2 centre)
 {
     b2Body* wheel = bodyOf(KIND_WHEEL);
-    const b2Vec2 start = startPoses.at(wheel).p;
-    for (b2Body* part : {wheel, bodyOf(KIND_SQUIRREL), bodyOf(KIND_FOOT)}) {
-        physics::setTransform(part, centre + (startPoses.at(part).p - start), startPoses.at(part).q.GetAngle());
+    const b2Vec2 from = wheel->GetPosition();
+    for (b2Body* part : {bodyOf(KIND_SQUIRREL), bodyOf(KIND_FOOT), wheel}) {
+        physics::setTransform(part, centre + (part->GetPosition() - from), 0.0f);
+        part->SetLinearVelocity(b2Vec2_zero);
+        part->SetAngularVelocity(0.0f);
     }
 }
 

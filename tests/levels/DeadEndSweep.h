@@ -4,7 +4,6 @@
 
 #include <box2d/b2_math.h>
 
-#include <map>
 #include <vector>
 
 class b2Body;
@@ -14,7 +13,8 @@ class cLevel;
 /// surface it can reach, and a few escapes are tried from where it settles.
 /// A place is escaped when one of them brings the wheel back onto the route,
 /// the path of the exact replay, within the stretch the place lies in or a
-/// later one: climbing back into an earlier puzzle is no way on.
+/// later one: climbing back into an earlier puzzle is no way on. The level is
+/// restarted for every try, so that each starts from the same state.
 class DeadEndSweep final {
 public:
     /// Places lie this far apart along each surface.
@@ -22,7 +22,6 @@ public:
     /// The wheel is on the route within this distance of a point the route passes.
     static constexpr float ON_ROUTE = 0.3f;
 
-    /// Remembers where every body of the level is now, as it was built.
     explicit DeadEndSweep(cLevel& level);
 
     /// Tries every n-th place. The route is the wheel's path, a point a tick;
@@ -47,15 +46,14 @@ private:
     std::vector<b2Vec2> places(float wheelRadius) const;
     bool reachable(b2Vec2 centre) const;
     bool isClear(b2Vec2 centre, float wheelRadius) const;
-    bool escapes(b2Vec2 rest);
+    bool escapes(b2Vec2 place, b2Vec2 rest);
     b2Vec2 settle(b2Vec2 place);
-    void restore();
+    void restart();
     void setDown(b2Vec2 centre);
     bool onRoute(b2Vec2 at, int fromTick) const;
     int stretchStart(float x) const;
 
     cLevel& level;
-    std::map<b2Body*, b2Transform> startPoses;
     ReplayPlayer player;
     std::vector<RoutePoint> route;
     std::vector<b2Vec2> starts;
