@@ -128,6 +128,9 @@ void DeadEndSweep::run(const std::vector<b2Vec2>& path, const std::vector<int>& 
     for (int tick : stretchStarts) {
         starts.push_back(path.at(std::min(static_cast<size_t>(tick), path.size() - 1)));
     }
+    // The places are found in the level as it was built: no placed tool covers
+    // a surface, every plank hangs still.
+    restart();
     const b2Body* wheel = bodyOf(KIND_WHEEL);
     const float radius = wheel->GetFixtureList()->GetShape()->m_radius;
     const std::vector<b2Vec2> candidates = places(radius);
