@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     bool isMissing(const std::string& name) const { return missing.count(name) != 0; }
     /// The registered pictures, in order of registration.
     const std::vector<cTexture*>& getTextures() const { return textures; }
+    /// Every live picture that shows an image, its own or a shared one.
+    std::size_t pictureCount() const { return textures.size() + sharers.size(); }
 
 private:
     struct Sharer {

@@ -1,5 +1,6 @@
 // The rules of the game, applied once per tick before the world steps.
 #include "levels/Level.h"
+#include "levels/StarTool.h"
 
 #include "app/Camera.h"
 #include "app/Input.h"
@@ -48,24 +49,6 @@ constexpr float TIME_STEP = 1.0f / 60.0f;
 constexpr int VELOCITY_ITERATIONS = 10;
 constexpr int POSITION_ITERATIONS = 8;
 constexpr float RADIANS_TO_DEGREES = 180.0f / 3.14159265f;
-
-struct StarTool {
-    int kind;
-    int layer;
-    const char* image;
-    float size;
-    b2Vec2 offset;
-};
-
-// The layers put the tools in this order in the registry, which is the order
-// the drag box stacks them in.
-const StarTool STAR_TOOLS[] = {
-    {KIND_BOWLING_STAR, 11, "images/bowling.png", 1.4f, {0.0f, 0.0f}},
-    {KIND_BALANCE_STAR, 12, "images/balanceDragBox.png", 1.4f, {0.0f, 0.0f}},
-    {KIND_CHERRY_STAR, 13, "images/cherry.png", 1.6f, {-0.05f, -0.1f}},
-    {KIND_SKATE_STAR, 14, "images/skateDragBox.png", 1.6f, {0.0f, 0.0f}},
-    {KIND_CANNON_STAR, 15, "images/cannon.png", 1.4f, {0.0f, 0.0f}},
-};
 
 cInput& input() { return Singleton<cInput>::instance(); }
 cObjectList& registry() { return Singleton<cObjectList>::instance(); }

@@ -176,43 +176,23 @@ TEST_F(SoundTest, PlayWithoutFreeChannelIsReportedAndTriedAgainLater)
     EXPECT_EQ(onlyPlayingChannel(), 0);
 }
 
-TEST_F(SoundTest, MissingFileIsReportedOnceAndLeavesASilentSound)
+// A missing file, one that is no sound, and no name at all: reported once, or
+// not at all without a name, and silent.
+TEST_F(SoundTest, AFileThatCannotBeLoadedIsReportedOnceAndLeavesASilentSound)
 {
-    CoutCapture output;
-    auto* missing = new cSound("sounds/missing.wav");
-    auto* sameFile = new cSound("sounds/missing.wav");
-
-    missing->play(0);
-    missing->stop();
-    sameFile->play(0);
-
-    EXPECT_EQ(output.text(), "Failed to load sound sounds/missing.wav\n");
-    EXPECT_TRUE(playingChannels().empty());
-}
-
-TEST_F(SoundTest, FileThatIsNoSoundIsReportedOnce)
-{
-    const std::string path = ::testing::TempDir() + "quib-not-a-sound.wav";
-    std::ofstream(path) << "RIFF but not really a wave file";
-    CoutCapture output;
-
-    auto* broken = new cSound(path);
-    broken->play(0);
-
-    EXPECT_EQ(output.text(), "Failed to load sound " + path + "\n");
-    EXPECT_TRUE(playingChannels().empty());
-    std::remove(path.c_str());
-}
-
-TEST_F(SoundTest, EmptyNameLoadsNothingAndPrintsNothing)
-{
-    CoutCapture output;
-    auto* none = new cSound("");
-
-    none->play(0);
-
-    EXPECT_EQ(output.text(), "");
-    EXPECT_TRUE(playingChannels().empty());
+    const std::string broken = ::testing::TempDir() + "quib-not-a-sound.wav";
+    std::ofstream(broken) << "RIFF but not really a wave file";
+    for (const std::string& name : {std::string("sounds/missing.wav"), broken, std::string()}) {
+        CoutCapture output;
+        auto* sound = new cSound(name);
+        auto* sameFile = new cSound(name);
+        sound->play(0);
+        sound->stop();
+        sameFile->play(0);
+        EXPECT_EQ(output.text(), name.empty() ? "" : "Failed to load sound " + name + "\n");
+        EXPECT_TRUE(playingChannels().empty()) << name;
+    }
+    std::remove(broken.c_str());
 }
 
 TEST_F(SoundTest, LoadedSoundPrintsNothingAndPlays)

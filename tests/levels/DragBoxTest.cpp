@@ -5,6 +5,7 @@
 #include "app/Singleton.h"
 #include "audio/Sound.h"
 #include "graphics/Texture.h"
+#include "graphics/TextureManager.h"
 #include "levels/DragBox.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
@@ -187,6 +188,40 @@ TEST_F(DragBoxTest, AClickWhileCarryingOverAPlacedObjectReplacesIt)
     EXPECT_NEAR(placed.front()->getBody()->GetPosition().y, resting.y - GRIP.y, 1e-4f);
     EXPECT_TRUE(level->getSounds().removeSound->isPlaying());
     EXPECT_TRUE(level->getSounds().placeSound->isPlaying());
+}
+
+// What a player does again and again leaves no picture behind: a ball placed
+// and clicked away, one put back on the panel, a cherry fed to a bird.
+TEST_F(DragBoxTest, FiftyRoundsOfPlayLeaveTheLivePicturesAsTheyWere)
+{
+    cObject* ball = collect(KIND_BOWLING_STAR, createBowlingBall);
+    cObject* cherry = collect(KIND_CHERRY_STAR, createCherry);
+    createBird(world(), CLEAR.x, 2.0f, false);
+    const cTextureManager& pictures = Singleton<cTextureManager>::instance();
+    std::size_t first = 0;
+    for (int round = 0; round < 50; ++round) {
+        for (cObject* tool : {ball, ball, cherry}) {
+            grab(tool);
+            pointAt(CLEAR.x, CLEAR.y);
+            tick();
+            click();
+            tick(40);
+        }
+        ASSERT_EQ(placedObjects().size(), 2u) << "round " << round << ": the cherry was not eaten";
+        for (const cObject* placed : placedObjects()) {
+            pointAt(placed->getBody()->GetPosition().x, placed->getBody()->GetPosition().y);
+            click();
+            tick();
+        }
+        grab(ball);
+        pointAt(ball->getX(), ball->getY() - 3.0f);
+        tick();
+        click();
+        tick();
+        ASSERT_TRUE(placedObjects().empty() && !box->isCarrying()) << "round " << round;
+        first = round == 0 ? pictures.pictureCount() : first;
+        ASSERT_EQ(pictures.pictureCount(), first) << "round " << round;
+    }
 }
 
 TEST_F(DragBoxTest, PressDragAndReleasePlacesTheRealObject)

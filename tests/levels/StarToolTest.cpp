@@ -6,6 +6,7 @@
 #include "audio/Sound.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
+#include "levels/StarTool.h"
 #include "levels/DragBox.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
@@ -53,28 +54,18 @@ TEST_F(StarToolTest, RollingIntoAStarMakesItATool)
     EXPECT_TRUE(level->getSounds().pickupSound->isPlaying());
 }
 
-struct StarCase {
-    int kind;
-    ObjectFactory factory;
-    int layer;
-    const char* image;
-    float size;
-};
-
-void PrintTo(const StarCase& star, std::ostream* out) { *out << "kind " << star.kind; }
-
-class StarPictureTest : public StarToolTest, public ::testing::WithParamInterface<StarCase> {};
+class StarPictureTest : public StarToolTest, public ::testing::WithParamInterface<StarTool> {};
 
 TEST_P(StarPictureTest, ACollectedStarShowsItsToolPictureOnItsToolLayer)
 {
-    const StarCase& expected = GetParam();
+    const StarTool& expected = GetParam();
     placePlayer(0.0f);
-    cObject* star = addStar(expected.kind, expected.factory, 0.0f, 1.0f);
+    cObject* star = addStar(expected.kind, createCherry, 0.0f, 1.0f);
     tick();
     ASSERT_TRUE(star->isTool());
     EXPECT_EQ(star->getLayer(), expected.layer);
     EXPECT_EQ(star->getKind(), expected.kind);
-    EXPECT_EQ(star->getFactory(), expected.factory);
+    EXPECT_EQ(star->getFactory(), createCherry);
     const cTexture* picture = star->getTexture();
     EXPECT_EQ(picture->getId(), Singleton<cTextureManager>::instance().find(expected.image));
     EXPECT_NE(picture->getId(), 0u);
@@ -83,13 +74,7 @@ TEST_P(StarPictureTest, ACollectedStarShowsItsToolPictureOnItsToolLayer)
     EXPECT_TRUE(level->getSounds().pickupSound->isPlaying());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryStar, StarPictureTest,
-    ::testing::Values(StarCase{KIND_BOWLING_STAR, createBowlingBall, 11, "images/bowling.png", 1.4f},
-                      StarCase{KIND_BALANCE_STAR, createBalance, 12, "images/balanceDragBox.png", 1.4f},
-                      StarCase{KIND_CHERRY_STAR, createCherry, 13, "images/cherry.png", 1.6f},
-                      StarCase{KIND_SKATE_STAR, createSkate, 14, "images/skateDragBox.png", 1.6f},
-                      StarCase{KIND_CANNON_STAR, createCannon, 15, "images/cannon.png", 1.4f}));
+INSTANTIATE_TEST_SUITE_P(EveryStar, StarPictureTest, ::testing::ValuesIn(STAR_TOOLS));
 
 TEST_F(StarToolTest, ACollectedToolSitsAtThePanelAnchorAfterItsTick)
 {

@@ -117,31 +117,23 @@ TEST_F(ContactRecordingTest, CrowdedWorldFillsTheBufferWithItsFirstPoints)
     EXPECT_TRUE(touching(first.fixture1->GetBody(), first.fixture2->GetBody()));
 }
 
-TEST_F(ContactRecordingTest, BodyRestingOnTerrainTouchesInEveryTickAlsoAsleep)
+// A box and the player's foot sensor, resting on the terrain until they sleep.
+TEST_F(ContactRecordingTest, BodiesAndSensorsOnTerrainTouchInEveryTickAlsoAsleep)
 {
-    b2Body* box = addBox(0.0f, 3.0f)->getBody();
+    b2Body* box = addBox(-3.0f, 3.0f)->getBody();
+    createPlayer(world(), 3.0f, 1.0f);
+    b2Body* foot = registry().getFirstOfKind(KIND_FOOT)->getBody();
     tick(60);
 
     for (int t = 0; t < MANY_TICKS; ++t) {
         tick();
-        ASSERT_TRUE(touching(box, ground())) << "tick " << t << (box->IsAwake() ? ", awake" : ", asleep");
+        for (b2Body* body : {box, foot}) {
+            ASSERT_TRUE(touching(body, ground())) << "tick " << t << (body->IsAwake() ? ", awake" : ", asleep");
+        }
     }
     EXPECT_FALSE(box->IsAwake());
-}
-
-TEST_F(ContactRecordingTest, FootSensorOnTerrainTouchesInEveryTickAlsoAsleep)
-{
-    createPlayer(world(), 0.0f, 1.0f);
-    b2Body* foot = registry().getFirstOfKind(KIND_FOOT)->getBody();
-    b2Body* wheel = registry().getFirstOfKind(KIND_WHEEL)->getBody();
-    tick(60);
-
-    for (int t = 0; t < MANY_TICKS; ++t) {
-        tick();
-        ASSERT_TRUE(touching(foot, ground())) << "tick " << t << (foot->IsAwake() ? ", awake" : ", asleep");
-    }
     EXPECT_FALSE(foot->IsAwake());
-    EXPECT_TRUE(touching(wheel, ground()));
+    EXPECT_TRUE(touching(registry().getFirstOfKind(KIND_WHEEL)->getBody(), ground()));
 }
 
 TEST_F(ContactRecordingTest, NewTouchIsAddedAndThenPersists)

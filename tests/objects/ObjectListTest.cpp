@@ -171,7 +171,7 @@ TEST_F(ObjectListTest, ContainsPointIncludesThePictureEdgesAndTheMargin)
     object->setTexture(nullptr);
 }
 
-TEST_F(ObjectListTest, ContainsPointIgnoresThePictureOffsetAndAngle)
+TEST_F(ObjectListTest, ContainsPointIgnoresThePictureOffsetAndAngleAndNeedsAPicture)
 {
     const CoutCapture quiet;
     cTexture picture("no such picture.png", 2.0f, 2.0f, 5.0f, 5.0f, 45.0f, false, false);
@@ -181,25 +181,7 @@ TEST_F(ObjectListTest, ContainsPointIgnoresThePictureOffsetAndAngle)
     EXPECT_TRUE(object->containsPoint(1.0f, 1.0f, 0.0f));
     EXPECT_FALSE(object->containsPoint(5.0f, 5.0f, 0.0f));
     object->setTexture(nullptr);
-}
-
-TEST_F(ObjectListTest, ObjectWithoutPictureContainsNothing)
-{
-    cObject* object = make(0);
-    object->setPosition(1.0f, 1.0f);
-
-    EXPECT_FALSE(object->containsPoint(1.0f, 1.0f, 0.6f));
-}
-
-TEST_F(ObjectListTest, SyncWithoutBodyKeepsThePosition)
-{
-    cObject* marker = make(0);
-    marker->setPosition(3.5f, -7.25f);
-
-    marker->syncFromBody();
-
-    EXPECT_FLOAT_EQ(marker->getX(), 3.5f);
-    EXPECT_FLOAT_EQ(marker->getY(), -7.25f);
+    EXPECT_FALSE(object->containsPoint(0.0f, 0.0f, 0.6f)) << "without a picture it contains nothing";
 }
 
 TEST_F(ObjectListTest, SyncAllCopiesEachBodyPoseIntoItsObject)

@@ -8,11 +8,13 @@
 #include "app/Input.h"
 #include "app/Singleton.h"
 #include "app/Video.h"
+#include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "levels/Level1.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
+#include "support/FreshGame.h"
 
 #include <SDL.h>
 #include <box2d/box2d.h>
@@ -29,6 +31,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <set>
 #include <string>
 
 namespace {
@@ -73,6 +76,8 @@ struct Census {
     int jointPictures = 0;
     int bodies = 0;
     int textures = 0;
+    // Live pictures, shared ones included, that no object shows and that own no image.
+    int strayPictures = 0;
 
     // The registered pictures are left out: they grow with the first use of
     // each image (the muted speaker, a tool), up to the number of image files.
@@ -80,7 +85,8 @@ struct Census {
     {
         return objects == other.objects && withBody == other.withBody && placed == other.placed &&
                cannons == other.cannons && cannonCaps == other.cannonCaps &&
-               jointPictures == other.jointPictures && bodies == other.bodies;
+               jointPictures == other.jointPictures && bodies == other.bodies &&
+               strayPictures == other.strayPictures;
     }
 };
 
@@ -88,7 +94,7 @@ std::ostream& operator<<(std::ostream& out, const Census& c)
 {
     return out << c.objects << " objects (" << c.withBody << " with a body, " << c.placed << " placed, "
                << c.cannons << " cannons, " << c.cannonCaps << " caps, " << c.jointPictures << " ropes), "
-               << c.bodies << " bodies, " << c.textures << " pictures";
+               << c.bodies << " bodies, " << c.textures << " pictures, " << c.strayPictures << " stray";
 }
 
 Census takeCensus(const b2World* world)
@@ -103,7 +109,15 @@ Census takeCensus(const b2World* world)
         census.jointPictures += object->getKind() == KIND_JOINT_PICTURE ? 1 : 0;
     }
     census.bodies = world->GetBodyCount();
-    census.textures = static_cast<int>(Singleton<cTextureManager>::instance().getTextures().size());
+    const cTextureManager& pictures = Singleton<cTextureManager>::instance();
+    census.textures = static_cast<int>(pictures.getTextures().size());
+    std::set<const cTexture*> kept(pictures.getTextures().begin(), pictures.getTextures().end());
+    for (const cObject* object : registry().inOrder()) {
+        if (object->getTexture() && object->getTexture()->getId() != 0) {
+            kept.insert(object->getTexture());
+        }
+    }
+    census.strayPictures = static_cast<int>(pictures.pictureCount() - kept.size());
     return census;
 }
 
@@ -121,7 +135,7 @@ TEST(SoakTest, ARandomPlayerLeavesObjectsBodiesAndPicturesBounded)
     const auto seed = static_cast<unsigned>(fromEnvironment("QUIB_SOAK_SEED", DEFAULT_SEED));
     ASSERT_EQ(chdir(QUIB_SOURCE_DIR "/data"), 0);
     ASSERT_TRUE(Singleton<cVideo>::instance().open(640, 480, 32, "QUIB"));
-    const Level1* level = new Level1;
+    Level1* level = new Level1;
     bringStarsToTheWheel();
     cApplication::tick();
     const Census start = takeCensus(level->getWorld());
@@ -158,6 +172,7 @@ TEST(SoakTest, ARandomPlayerLeavesObjectsBodiesAndPicturesBounded)
         ASSERT_EQ(now.cannonCaps, now.cannons) << "tick " << tick;
         ASSERT_EQ(now.jointPictures, start.jointPictures) << "tick " << tick;
         ASSERT_LE(now.textures, images) << "tick " << tick;
+        ASSERT_EQ(now.strayPictures, 0) << "tick " << tick;
         ASSERT_LE(now.objects, mostObjects) << "tick " << tick;
         ASSERT_LE(level->getContactPointCount(), cLevel::CONTACT_POINT_CAPACITY);
         placements += std::max(0, now.placed - lastPlaced);
@@ -176,6 +191,7 @@ TEST(SoakTest, ARandomPlayerLeavesObjectsBodiesAndPicturesBounded)
               << " restarts; at most "
               << most.objects << " objects, " << most.bodies << " bodies, " << most.placed << " placed; "
               << takeCensus(level->getWorld()).textures << " pictures registered" << std::endl;
+    endLevel(level);
 }
 
 namespace {
@@ -235,7 +251,7 @@ TEST(SoakTest, RestartsLeaveObjectsBodiesPicturesAndMemoryFlat)
     const int rounds = fromEnvironment("QUIB_SOAK_RESTARTS", DEFAULT_RESTARTS);
     ASSERT_EQ(chdir(QUIB_SOURCE_DIR "/data"), 0);
     ASSERT_TRUE(Singleton<cVideo>::instance().open(640, 480, 32, "QUIB"));
-    const Level1* level = new Level1;
+    Level1* level = new Level1;
     Census first;
     size_t measure = 0, most = 0;
     for (int round = 1; round <= rounds; ++round) {
@@ -262,4 +278,5 @@ TEST(SoakTest, RestartsLeaveObjectsBodiesPicturesAndMemoryFlat)
     std::cout << rounds << " restarts: " << first.objects << " objects, " << first.bodies << " bodies, "
               << first.textures << " pictures registered after each; memory in use after restart "
               << WARM_UP_ROUNDS << " " << measure / 1024 << " KiB, at most " << most / 1024 << " KiB" << std::endl;
+    endLevel(level);
 }
