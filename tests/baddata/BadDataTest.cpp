@@ -37,7 +37,7 @@ const std::string MUSIC = "sounds/music.ogg";
 const std::vector<std::string> LEVEL_PICTURES = {
     "images/background.png", "images/dragbox.png", "images/level1.png", "images/level2.png", "images/level3.png",
     "images/level4.png",     "images/level5.png",  "images/level6.png", "images/level7.png", "images/level8.png",
-    "images/level9.png",     "images/mute.png"};
+    "images/level9.png",     "images/mute.png",    "images/restart.png"};
 // Pictures a short run never asks for: the window's icon, the speaker while
 // nothing is muted, the skate's tool before its star is reached, and the second
 // bird's, shown only once the first bird's picture has loaded.
