@@ -39,10 +39,11 @@ const std::vector<std::string> LEVEL_PICTURES = {
     "images/level4.png",     "images/level5.png",  "images/level6.png", "images/level7.png", "images/level8.png",
     "images/level9.png",     "images/mute.png",    "images/restart.png"};
 // Pictures a short run never asks for: the window's icon, the speaker while
-// nothing is muted, the skate's tool before its star is reached, and the second
-// bird's, shown only once the first bird's picture has loaded.
-const std::vector<std::string> NOT_SHOWN = {"images/bird2.png", "images/muted.png", "images/quib.png",
-                                            "images/skateDragBox.png"};
+// nothing is muted, the balance's and the skate's tools before their stars are
+// reached, and the second bird's, shown only once the first bird's picture has
+// loaded.
+const std::vector<std::string> NOT_SHOWN = {"images/balanceDragBox.png", "images/bird2.png", "images/muted.png",
+                                            "images/quib.png", "images/skateDragBox.png"};
 const std::string PICTURE_FAILURE = "Failed to load the image: ";
 const std::string DRAWING_FAILURE = "Failed to load the SVG: ";
 
