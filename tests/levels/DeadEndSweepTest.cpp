@@ -50,11 +50,11 @@ TEST_F(BundledLevelTest, DISABLED_FromEveryPlaceTheWheelCanRestAPlainInputLeadsB
     ASSERT_NO_FATAL_FAILURE(playExactly(route));
 
     sweep.run(route.wheelPath(), route.puzzleStarts(), placeStride());
-    std::cerr << "dead-end sweep: " << sweep.tried() << " places tried, " << sweep.escaped() << " escaped; "
-              << "deepest overlap with the wheel " << std::max(route.deepestOverlap(), sweep.deepestOverlap())
-              << " (replay " << route.deepestOverlap() << " at " << route.deepestOverlapAt().x << ", "
-              << route.deepestOverlapAt().y << "; sweep at " << sweep.deepestOverlapAt().x << ", "
-              << sweep.deepestOverlapAt().y << ")\n";
+    std::cerr << "dead-end sweep: " << sweep.tried() << " places tried, " << sweep.escaped() << " escaped\n"
+              << "deepest overlap with the wheel: replay " << route.deepestOverlap() << " at ("
+              << route.deepestOverlapAt().x << ", " << route.deepestOverlapAt().y << "), sweep "
+              << sweep.deepestOverlap() << " at (" << sweep.deepestOverlapAt().x << ", " << sweep.deepestOverlapAt().y
+              << ")\n";
     for (const b2Vec2& at : sweep.deadEnds()) {
         std::cerr << "dead end at (" << at.x << ", " << at.y << ")\n";
     }
