@@ -61,24 +61,6 @@ protected:
     }
 };
 
-TEST_F(ContactRecordingTest, BufferKeepsTheFirstPointsWhenMoreArrive)
-{
-    b2Fixture* box = addBox(5.0f, 5.0f)->getBody()->GetFixtureList();
-    b2Fixture* floor = ground()->GetFixtureList();
-
-    for (uint32 id = 0; id < CAPACITY + 52; ++id) {
-        level->recordContact({box, floor, nullptr, nullptr, b2Vec2_zero, b2Vec2(static_cast<float>(id), 0.0f),
-                              b2Vec2_zero, id, CONTACT_PERSISTED});
-    }
-
-    ASSERT_EQ(level->getContactPointCount(), CAPACITY);
-    const ContactPoint* points = level->getContactPoints();
-    for (int i = 0; i < CAPACITY; ++i) {
-        ASSERT_EQ(points[i].id, static_cast<uint32>(i));
-    }
-    EXPECT_EQ(points[CAPACITY - 1].position.x, static_cast<float>(CAPACITY - 1));
-}
-
 TEST_F(ContactRecordingTest, CrowdedWorldFillsTheBufferWithItsFirstPoints)
 {
     // More boxes on the ground than the buffer has room for, two points each.
