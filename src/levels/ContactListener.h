@@ -1,11 +1,12 @@
 #pragma once
 
 #include "levels/ContactPoint.h"
+#include "physics/Physics.h"
 
 #include <box2d/b2_world_callbacks.h>
 
-#include <set>
 #include <tuple>
+#include <vector>
 
 class b2World;
 class cLevel;
@@ -27,5 +28,10 @@ private:
     using PointKey = std::tuple<const b2Fixture*, const b2Fixture*, uint32>;
 
     cLevel* level;
-    std::set<PointKey> previous;
+    // The points of the last step, sorted, and those of this one as they come.
+    // Lists that keep their room from tick to tick: the step's bookkeeping
+    // allocates nothing once they have grown.
+    std::vector<PointKey> previous;
+    std::vector<PointKey> current;
+    std::vector<physics::TouchPoint> touching;
 };

@@ -140,7 +140,7 @@ void cLevel::destroyObject(cObject* object)
     }
 }
 
-void cLevel::removePlaced(cObject* object)
+std::vector<cObject*> cLevel::placedGroup(cObject* object) const
 {
     std::vector<cObject*> group{object};
     for (size_t i = 0; i < group.size(); ++i) {
@@ -152,7 +152,12 @@ void cLevel::removePlaced(cObject* object)
             }
         }
     }
-    for (cObject* member : group) {
+    return group;
+}
+
+void cLevel::removePlaced(cObject* object)
+{
+    for (cObject* member : placedGroup(object)) {
         destroyObject(member);
     }
 }

@@ -8,11 +8,13 @@
 
 #include <box2d/b2_collision.h>
 
+#include <optional>
 #include <vector>
 
 class b2Body;
 class b2World;
 class cObject;
+class cSound;
 class cTexture;
 
 /// A playable level: its physics world, the contact points of the last step,
@@ -43,8 +45,10 @@ public:
     /// objects that only hang on that body (markers of its shapes, pictures of
     /// its joints).
     void destroyObject(cObject* object);
-    /// Removes a placed object with every placed object jointed to it, so that
-    /// a click takes away a whole skateboard or balance.
+    /// The placed object with every placed object jointed to it, so that a
+    /// click takes away a whole skateboard or balance.
+    std::vector<cObject*> placedGroup(cObject* object) const;
+    /// Removes a placed object with its whole group.
     void removePlaced(cObject* object);
 
 protected:
@@ -70,11 +74,11 @@ private:
     bool restartAsked();
     void steer(b2Body* wheel, b2Body* squirrel, b2Body* foot);
     bool isGrounded(const b2Body* wheel, const b2Body* squirrel, const b2Body* foot) const;
-    void rollRight(b2Body* wheel, b2Body* squirrel, bool grounded);
-    void rollLeft(b2Body* wheel, b2Body* squirrel, bool grounded);
+    void roll(b2Body* wheel, b2Body* squirrel, bool grounded, float direction, cSound* sound);
     void hoverAndRemove();
     void collectStars(const b2Body* wheel);
     void feedBirds();
+    void noteMeal(b2Body* cherryBody, b2Body* birdBody, const std::vector<cObject*>& birds);
     void collectHazelnut(const b2Body* wheel);
     void layRopes();
     void moveBackground();
@@ -91,9 +95,16 @@ private:
     b2World* world = nullptr;
     bool muted = false;
     bool debugView = false;
+    std::optional<bool> appliedMute;
     LevelSounds sounds;
     // The mute button's two pictures, the first the one it was made with, the
     // second made once: switching the image of one picture by name would
     // upload a new texture at every switch.
     cTexture* muteImages[2] = {nullptr, nullptr};
+    // The cherries on a bird this tick, kept from tick to tick for its room.
+    struct Meal {
+        cObject* cherry;
+        cObject* bird;
+    };
+    std::vector<Meal> meals;
 };

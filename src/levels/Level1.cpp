@@ -103,8 +103,9 @@ const b2Vec2* Level1::marker(const std::string& label, size_t index)
     if (found != markers.end() && found->second.size() > index) {
         return &found->second[index];
     }
-    // A drawing without any marker was already reported as unreadable.
-    if (!markers.empty() && reported.insert(label).second) {
+    // A drawing that could not be read was reported as a whole already; one
+    // with outlines but no markers lacks every label.
+    if (drawing.wasFound() && reported.insert(label).second) {
         std::cout << "Missing marker \"" << label << "\" in " << LEVEL_DRAWING << "\n" << std::flush;
     }
     return nullptr;

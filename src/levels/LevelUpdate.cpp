@@ -28,6 +28,8 @@ constexpr int KEY_F = 102;
 constexpr int KEY_M = 109;
 constexpr int KEY_R = 114;
 
+constexpr float RIGHT = 1.0f;
+constexpr float LEFT = -1.0f;
 constexpr float WHEEL_SPIN_LIMIT = 12.0f;
 constexpr float WHEEL_TORQUE = 40.0f;
 constexpr float SQUIRREL_TORQUE = 3.5f;
@@ -42,7 +44,6 @@ constexpr float STAR_MARGIN = 0.6f;
 constexpr float BIRD_REDDENING = 0.04f;
 const b2Vec2 HAZELNUT_RETURN(311.79f, 23.3f);
 constexpr float HAZELNUT_KICK = 8.0f;
-constexpr float ROPE_PICTURE_WIDTH = 19.7f;
 constexpr float PARALLAX = 0.9f;
 constexpr int FULL_VOLUME = 128;
 constexpr float TIME_STEP = 1.0f / 60.0f;
@@ -54,6 +55,13 @@ cInput& input() { return Singleton<cInput>::instance(); }
 cObjectList& registry() { return Singleton<cObjectList>::instance(); }
 
 bool keyDown(int key) { return input().keyPressed(key) || input().keyHeld(key); }
+
+// The object whose body this is, when it is of the kind.
+cObject* objectOfKind(b2Body* body, int kind)
+{
+    auto* object = body ? static_cast<cObject*>(physics::userData(body)) : nullptr;
+    return object && object->getKind() == kind && object->getBody() == body ? object : nullptr;
+}
 
 b2Body* bodyOfFirst(int kind)
 {
@@ -139,12 +147,12 @@ void cLevel::steer(b2Body* wheel, b2Body* squirrel, b2Body* foot)
 {
     const bool grounded = isGrounded(wheel, squirrel, foot);
     if (keyDown(KEY_RIGHT)) {
-        rollRight(wheel, squirrel, grounded);
+        roll(wheel, squirrel, grounded, RIGHT, sounds.rollRightSound);
     } else {
         sounds.rollRightSound->stop();
     }
     if (keyDown(KEY_LEFT)) {
-        rollLeft(wheel, squirrel, grounded);
+        roll(wheel, squirrel, grounded, LEFT, sounds.rollLeftSound);
     } else {
         sounds.rollLeftSound->stop();
     }
@@ -158,43 +166,28 @@ void cLevel::steer(b2Body* wheel, b2Body* squirrel, b2Body* foot)
     }
 }
 
-void cLevel::rollRight(b2Body* wheel, b2Body* squirrel, bool grounded)
+// Rolling left is rolling right in the mirror: direction 1 is right, -1 left.
+void cLevel::roll(b2Body* wheel, b2Body* squirrel, bool grounded, float direction, cSound* sound)
 {
     if (grounded) {
-        if (wheel->GetAngularVelocity() > -WHEEL_SPIN_LIMIT) {
-            physics::applyTorque(wheel, -WHEEL_TORQUE);
+        if (direction * wheel->GetAngularVelocity() > -WHEEL_SPIN_LIMIT) {
+            physics::applyTorque(wheel, -direction * WHEEL_TORQUE);
         }
-        physics::applyTorque(squirrel, SQUIRREL_TORQUE);
+        physics::applyTorque(squirrel, direction * SQUIRREL_TORQUE);
     } else {
-        physics::applyForce(wheel, b2Vec2(AIR_FORCE, 0.0f), wheel->GetPosition());
+        physics::applyForce(wheel, b2Vec2(direction * AIR_FORCE, 0.0f), wheel->GetPosition());
     }
     if (cObject* rider = registry().getFirstOfKind(KIND_SQUIRREL); rider && rider->getTexture()) {
-        rider->getTexture()->setMirrorX(false);
+        rider->getTexture()->setMirrorX(direction < 0.0f);
     }
-    sounds.rollRightSound->play(ROLL_LOOPS);
-}
-
-void cLevel::rollLeft(b2Body* wheel, b2Body* squirrel, bool grounded)
-{
-    if (grounded) {
-        if (wheel->GetAngularVelocity() < WHEEL_SPIN_LIMIT) {
-            physics::applyTorque(wheel, WHEEL_TORQUE);
-        }
-        physics::applyTorque(squirrel, -SQUIRREL_TORQUE);
-    } else {
-        physics::applyForce(wheel, b2Vec2(-AIR_FORCE, 0.0f), wheel->GetPosition());
-    }
-    if (cObject* rider = registry().getFirstOfKind(KIND_SQUIRREL); rider && rider->getTexture()) {
-        rider->getTexture()->setMirrorX(true);
-    }
-    sounds.rollLeftSound->play(ROLL_LOOPS);
+    sound->play(ROLL_LOOPS);
 }
 
 void cLevel::hoverAndRemove()
 {
     const float mx = input().mouseX(), my = input().mouseY();
-    for (cObject* object : registry().inOrder()) {
-        if (object->isRemovable() && object->getTexture()) {
+    for (cObject* object : registry().inOrderRemovable()) {
+        if (object->getTexture()) {
             object->getTexture()->setTint(0.0f, 0.0f, 0.0f);
         }
     }
@@ -211,8 +204,11 @@ void cLevel::hoverAndRemove()
             sounds.removeSound->play(0);
             return;
         }
-        if (object->getTexture()) {
-            object->getTexture()->setTint(HOVER_TINT, HOVER_TINT, HOVER_TINT);
+        // What a click would take away: the whole skateboard, not only its wheel.
+        for (cObject* member : placedGroup(object)) {
+            if (member->getTexture()) {
+                member->getTexture()->setTint(HOVER_TINT, HOVER_TINT, HOVER_TINT);
+            }
         }
     }
 }
@@ -235,38 +231,62 @@ void cLevel::collectStars(const b2Body* wheel)
     }
 }
 
+// One pass over the contact points finds every cherry on a bird. Each one
+// reddens the first bird in registry order that it touches, and the cherries
+// go in registry order, as when every cherry is asked about every bird.
 void cLevel::feedBirds()
 {
-    const ObjectList birds = registry().getAllOfKind(KIND_BIRD);
+    const ObjectList& birds = registry().inOrderOfKind(KIND_BIRD);
+    meals.clear();
+    for (int i = 0; i < contactPointCount && !birds.empty(); ++i) {
+        noteMeal(contactPoints[i].body1, contactPoints[i].body2, birds);
+        noteMeal(contactPoints[i].body2, contactPoints[i].body1, birds);
+    }
+    if (meals.empty()) {
+        return;
+    }
     for (cObject* cherry : registry().getAllOfKind(KIND_CHERRY)) {
-        for (cObject* bird : birds) {
-            if (cherry->isDragged() || !registry().isTouching(cherry->getBody(), bird->getBody())) {
-                continue;
-            }
-            if (cTexture* picture = bird->getTexture()) {
-                picture->setTint(picture->getRed(), picture->getGreen() - BIRD_REDDENING,
-                                 picture->getBlue() - BIRD_REDDENING);
-            }
-            destroyObject(cherry);
-            sounds.hitSound->play(0);
-            break;
+        auto meal = std::find_if(meals.begin(), meals.end(), [cherry](const Meal& m) { return m.cherry == cherry; });
+        if (meal == meals.end()) {
+            continue;
         }
+        if (cTexture* picture = meal->bird->getTexture()) {
+            picture->setTint(picture->getRed(), picture->getGreen() - BIRD_REDDENING,
+                             picture->getBlue() - BIRD_REDDENING);
+        }
+        destroyObject(cherry);
+        sounds.hitSound->play(0);
+    }
+}
+
+void cLevel::noteMeal(b2Body* cherryBody, b2Body* birdBody, const ObjectList& birds)
+{
+    cObject* cherry = objectOfKind(cherryBody, KIND_CHERRY);
+    cObject* bird = objectOfKind(birdBody, KIND_BIRD);
+    if (!cherry || !bird || cherry->isDragged()) {
+        return;
+    }
+    auto meal = std::find_if(meals.begin(), meals.end(), [cherry](const Meal& m) { return m.cherry == cherry; });
+    if (meal == meals.end()) {
+        meals.push_back({cherry, bird});
+    } else if (std::find(birds.begin(), birds.end(), bird) < std::find(birds.begin(), birds.end(), meal->bird)) {
+        meal->bird = bird;
     }
 }
 
 void cLevel::collectHazelnut(const b2Body* wheel)
 {
-    for (cObject* nut : registry().getAllOfKind(KIND_HAZELNUT)) {
-        if (!registry().isTouching(nut->getBody(), wheel)) {
-            continue;
-        }
-        destroyObject(nut);
-        const ObjectList made = createHazelnut(world, HAZELNUT_RETURN.x, HAZELNUT_RETURN.y, false, nullptr);
-        b2Body* body = made.front()->getBody();
-        physics::applyImpulse(body, b2Vec2(0.0f, HAZELNUT_KICK), body->GetPosition());
-        sounds.hitSound->play(0);
+    const ObjectList& nuts = registry().inOrderOfKind(KIND_HAZELNUT);
+    auto touched = std::find_if(nuts.begin(), nuts.end(),
+                                [wheel](const cObject* nut) { return registry().isTouching(nut->getBody(), wheel); });
+    if (touched == nuts.end()) {
         return;
     }
+    destroyObject(*touched);
+    const ObjectList made = createHazelnut(world, HAZELNUT_RETURN.x, HAZELNUT_RETURN.y, false, nullptr);
+    b2Body* body = made.front()->getBody();
+    physics::applyImpulse(body, b2Vec2(0.0f, HAZELNUT_KICK), body->GetPosition());
+    sounds.hitSound->play(0);
 }
 
 void cLevel::layRopes()
@@ -288,7 +308,7 @@ void cLevel::layRopes()
 void cLevel::moveBackground()
 {
     const cCamera& camera = Singleton<cCamera>::instance();
-    for (cObject* background : registry().getAllOfKind(KIND_BACKGROUND)) {
+    for (cObject* background : registry().inOrderOfKind(KIND_BACKGROUND)) {
         background->setPosition(PARALLAX * camera.x(), PARALLAX * camera.y());
     }
 }
@@ -305,8 +325,15 @@ void cLevel::switchMute()
     }
 }
 
+// Only a switch changes anything: the mixer's volumes and the button's
+// picture lie far from the rest of the tick's memory, and reaching them every
+// tick cost more than the rest of the rules.
 void cLevel::applyMute()
 {
+    if (appliedMute == muted) {
+        return;
+    }
+    appliedMute = muted;
     cAudio& audio = Singleton<cAudio>::instance();
     audio.setMusicVolume(muted ? 0 : FULL_VOLUME);
     audio.setEffectsVolume(muted ? 0 : FULL_VOLUME);

@@ -25,6 +25,12 @@ void cObject::setFactory(ObjectFactory newFactory, b2World* world)
     factoryWorld = world;
 }
 
+void cObject::setRemovable(bool value)
+{
+    removable = value;
+    Singleton<cObjectList>::instance().reindex();
+}
+
 void cObject::setLayer(int newLayer)
 {
     layer = newLayer;

@@ -21,7 +21,8 @@ public:
     void setPosition(float newX, float newY);
     void setFactory(ObjectFactory newFactory, b2World* world);
     void setTool(bool value) { tool = value; }
-    void setRemovable(bool value) { removable = value; }
+    /// Marks the object as placed by the player, which the registry files it under.
+    void setRemovable(bool value);
     void setDragged(bool value) { dragged = value; }
     /// Moves the object to another layer, which re-sorts the registry.
     void setLayer(int newLayer);

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr float QUARTER_TURN_HALF = 0.7853982f;
-constexpr float ROPE_PICTURE_WIDTH = 19.7f;
 const b2Vec2 NO_OFFSET(0.0f, 0.0f);
 
 cObject* makeObject(int layer, int kind, const char* image, float size, b2Vec2 offset)

@@ -8,6 +8,9 @@ struct b2Vec2;
 
 using ObjectList = std::vector<cObject*>;
 
+/// How wide a rope's picture is drawn, whatever its length.
+constexpr float ROPE_PICTURE_WIDTH = 19.7f;
+
 /// Builds one kind of object at a place: the real thing, or in preview mode a
 /// ghost of sensor shapes that follows the mouse. Returns what it made.
 using ObjectFactory = ObjectList (*)(b2World* world, float x, float y, bool preview, const b2Vec2* anchors);

@@ -20,11 +20,13 @@ void cObjectList::remove(cObject* object)
     auto found = std::find(objects.begin(), objects.end(), object);
     if (found != objects.end()) {
         objects.erase(found);
+        stale = true;
     }
 }
 
 void cObjectList::sort()
 {
+    stale = true;
     // Stable, so that a replay of the same inputs always draws and finds in the same order.
     std::stable_sort(objects.begin(), objects.end(),
                      [](const cObject* a, const cObject* b) { return a->getLayer() < b->getLayer(); });
@@ -32,17 +34,50 @@ void cObjectList::sort()
 
 cObject* cObjectList::getFirstOfKind(int kind) const
 {
-    auto found = std::find_if(objects.begin(), objects.end(),
-                              [kind](const cObject* object) { return object->getKind() == kind; });
-    return found == objects.end() ? nullptr : *found;
+    const ObjectList& found = inOrderOfKind(kind);
+    return found.empty() ? nullptr : found.front();
 }
 
-ObjectList cObjectList::getAllOfKind(int kind) const
+ObjectList cObjectList::getAllOfKind(int kind) const { return inOrderOfKind(kind); }
+
+const ObjectList& cObjectList::inOrderOfKind(int kind) const
 {
-    ObjectList found;
-    std::copy_if(objects.begin(), objects.end(), std::back_inserter(found),
-                 [kind](const cObject* object) { return object->getKind() == kind; });
-    return found;
+    static const ObjectList none;
+    if (stale) {
+        index();
+    }
+    return kind >= 0 && static_cast<size_t>(kind) < byKind.size() ? byKind[static_cast<size_t>(kind)] : none;
+}
+
+const ObjectList& cObjectList::inOrderRemovable() const
+{
+    if (stale) {
+        index();
+    }
+    return removables;
+}
+
+// The lists keep their room from one rebuild to the next.
+void cObjectList::index() const
+{
+    for (ObjectList& list : byKind) {
+        list.clear();
+    }
+    removables.clear();
+    for (cObject* object : objects) {
+        if (object->isRemovable()) {
+            removables.push_back(object);
+        }
+        const int kind = object->getKind();
+        if (kind < 0) {
+            continue;
+        }
+        if (static_cast<size_t>(kind) >= byKind.size()) {
+            byKind.resize(static_cast<size_t>(kind) + 1);
+        }
+        byKind[static_cast<size_t>(kind)].push_back(object);
+    }
+    stale = false;
 }
 
 std::vector<b2Body*> cObjectList::getTouchingBodies(const b2Body* body) const
@@ -62,15 +97,28 @@ std::vector<b2Body*> cObjectList::getTouchingBodies(const b2Body* body) const
     return touching;
 }
 
-bool cObjectList::isTouchingAnything(const b2Body* body) const { return !getTouchingBodies(body).empty(); }
+// The two queries run for many bodies every tick: they look at the points in
+// place instead of collecting the touching bodies.
+bool cObjectList::isTouchingAnything(const b2Body* body) const
+{
+    return body && anyPoint([body](const ContactPoint& p) { return p.body1 == body || p.body2 == body; });
+}
 
 bool cObjectList::isTouching(const b2Body* body, const b2Body* other) const
 {
-    if (!other) {
+    return body && other && anyPoint([body, other](const ContactPoint& p) {
+        return (p.body1 == body && p.body2 == other) || (p.body2 == body && p.body1 == other);
+    });
+}
+
+template <class Match>
+bool cObjectList::anyPoint(Match match) const
+{
+    if (!level) {
         return false;
     }
-    const std::vector<b2Body*> touching = getTouchingBodies(body);
-    return std::find(touching.begin(), touching.end(), other) != touching.end();
+    const ContactPoint* points = level->getContactPoints();
+    return std::any_of(points, points + level->getContactPointCount(), match);
 }
 
 void cObjectList::syncAll()

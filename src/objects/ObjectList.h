@@ -12,6 +12,8 @@ public:
     void remove(cObject* object);
     /// Restores layer order after an object changed its layer.
     void sort();
+    /// Files the objects again after one of them changed what it is filed under.
+    void reindex() { stale = true; }
 
     /// A copy, so that callers may delete objects while they walk it.
     ObjectList getAll() const { return objects; }
@@ -19,7 +21,13 @@ public:
     /// drawing and the panel run every tick and need no copy.
     const ObjectList& inOrder() const { return objects; }
     cObject* getFirstOfKind(int kind) const;
+    /// A copy, so that callers may delete objects while they walk it.
     ObjectList getAllOfKind(int kind) const;
+    /// The objects of one kind in registry order, for walks that neither make
+    /// nor delete objects.
+    const ObjectList& inOrderOfKind(int kind) const;
+    /// The objects the player placed, in registry order.
+    const ObjectList& inOrderRemovable() const;
 
     /// The level whose recorded contacts answer the touching queries.
     void setLevel(cLevel* current) { level = current; }
@@ -33,8 +41,18 @@ public:
     void syncAll();
 
 private:
+    void index() const;
+    template <class Match>
+    bool anyPoint(Match match) const;
+
     cLevel* level = nullptr;
     ObjectList objects;
+    // The rules look objects up by kind many times a tick, while objects come
+    // and go a few times a game: the index is rebuilt on the first look after
+    // a change.
+    mutable std::vector<ObjectList> byKind;
+    mutable ObjectList removables;
+    mutable bool stale = true;
 };
 
 /// Draws every object that has a picture, lowest layer first.

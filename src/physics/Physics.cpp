@@ -398,9 +398,9 @@ void step(b2World* world, float timeStep, int velocityIterations, int positionIt
     world->DebugDraw();
 }
 
-std::vector<TouchPoint> touchingPoints(b2World* world)
+void touchingPoints(b2World* world, std::vector<TouchPoint>& points)
 {
-    std::vector<TouchPoint> points;
+    points.clear();
     for (b2Contact* contact = world->GetContactList(); contact; contact = contact->GetNext()) {
         if (!contact->IsTouching()) {
             continue;
@@ -418,7 +418,6 @@ std::vector<TouchPoint> touchingPoints(b2World* world)
             points.push_back({a, b, worldManifold.points[i], worldManifold.normal, manifold->points[i].id.key});
         }
     }
-    return points;
 }
 
 TouchPoint endingPoint(b2Contact* contact)
@@ -437,7 +436,8 @@ TouchPoint endingPoint(b2Contact* contact)
 void freezeOutside(b2World* world, const b2AABB& bounds)
 {
     for (b2Body* body = world->GetBodyList(); body; body = body->GetNext()) {
-        if (body->GetType() != b2_dynamicBody || !body->IsEnabled()) {
+        // A sleeping body was inside when it fell asleep and has not moved since.
+        if (body->GetType() != b2_dynamicBody || !body->IsEnabled() || !body->IsAwake()) {
             continue;
         }
         bool inside = false;

@@ -95,7 +95,9 @@ struct TouchPoint {
 /// contact has no points of its own and counts as one point between the
 /// bodies). Box2D only reports sensor contacts when they begin and end, but
 /// the rules need to see a foot resting on the ground in every tick.
-std::vector<TouchPoint> touchingPoints(b2World* world);
+/// The list is refilled in place, so that a list kept from tick to tick
+/// allocates nothing once it has grown.
+void touchingPoints(b2World* world, std::vector<TouchPoint>& points);
 /// The point a contact leaves as it ends: its first point while it still has
 /// one (a body being destroyed), otherwise one point between the bodies, as
 /// for a sensor (a contact that ended in a step has already lost its points).

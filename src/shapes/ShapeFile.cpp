@@ -205,6 +205,7 @@ cShapeFile cShapeFile::fromText(const std::string& fileName, const std::string& 
 // anything else is dropped once its first five characters show it is not one.
 void cShapeFile::load(std::istream& text)
 {
+    found = true;
     std::string tag;
     for (const char c : readContent(text)) {
         if (c == '<') {

@@ -34,6 +34,8 @@ public:
 
     /// One outline per path element, in file order, solid ones counter-clockwise.
     const std::vector<std::vector<b2Vec2>>& getOutlines() const;
+    /// Whether there was a drawing to read; a missing one was reported already.
+    bool wasFound() const { return found; }
 
 private:
     cShapeFile(const std::string& fileName, std::istream& text);
@@ -42,6 +44,7 @@ private:
     void readTag(const std::string& tag);
 
     std::string fileName;
+    bool found = false;
     std::vector<std::vector<b2Vec2>> outlines;
     std::vector<std::string> labels;
 };

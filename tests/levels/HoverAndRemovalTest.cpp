@@ -116,6 +116,19 @@ TEST_P(SkateboardRemovalTest, ClickingAnyPartOfAPlacedSkateboardRemovesAllOfIt)
     EXPECT_TRUE(removeSound()->isPlaying());
 }
 
+// The hover shows what a click would take: every part, whichever is pointed at.
+TEST_P(SkateboardRemovalTest, HoveringAnyPartOfAPlacedSkateboardTintsAllOfIt)
+{
+    const ObjectList skate = placed(createSkate(world(), 0.0f, 0.3f, false, nullptr));
+    tick(10);
+    const int part = GetParam();
+    pointAtBody(skate[part], part == 0 ? 0.35f : 0.0f);
+    tick();
+    for (const cObject* member : skate) {
+        expectTint(member, HOVER);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BoardAndWheels, SkateboardRemovalTest, ::testing::Values(0, 1, 2));
 
 TEST_F(HoverAndRemovalTest, ClickingAPlacedBalanceRemovesPivotAndBeam)

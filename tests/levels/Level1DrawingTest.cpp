@@ -177,6 +177,29 @@ TEST_F(Level1DrawingTest, ASecondBirdMissingIsReportedAndTheFirstStillPerches)
     EXPECT_EQ(registry().getAllOfKind(KIND_BIRD).size(), 1u);
 }
 
+// The terrain alone: every label the level takes a place from is named once,
+// in the order the level asks for them, and the game goes on with the ground.
+TEST_F(Level1DrawingTest, ADrawingWithOutlinesButNoMarkersNamesEveryMissingLabel)
+{
+    std::string drawing = smallLevel();
+    const size_t layer = drawing.find("<g inkscape:label=\"Markers\"");
+    drawing.erase(layer, drawing.find("</g>", layer) + 4 - layer);
+    load(drawing);
+    tick(10);
+    std::string expected;
+    for (const char* label : {"player", "backgroundTree", "bowlingStar", "balance", "balanceStar", "cherryStar", "bird",
+                              "skate", "skateStar", "cannon", "cannonStar"}) {
+        expected += missingLine(label);
+    }
+    for (const char* box : {"distanceBox", "distanceBox2", "frequencyBox2", "frequencyBox3", "frequencyBox4"}) {
+        for (const char* suffix : {"AnchorL", "AnchorR", ""}) {
+            expected += missingLine(std::string(box) + suffix);
+        }
+    }
+    EXPECT_EQ(output.text(), expected);
+    EXPECT_EQ(bodyCount(), 2) << "the world's ground body and the terrain";
+}
+
 TEST_F(Level1DrawingTest, ALabelWhosePathHasNoPointIsReportedLikeAMissingOne)
 {
     load(withUnreadableMarker(smallLevel(), "skate"));

@@ -72,7 +72,8 @@ TEST_F(ContactRecordingTest, CrowdedWorldFillsTheBufferWithItsFirstPoints)
 
     for (int t = 0; t < 30; ++t) {
         tick();
-        const std::vector<physics::TouchPoint> touching = physics::touchingPoints(world());
+        std::vector<physics::TouchPoint> touching;
+        physics::touchingPoints(world(), touching);
         ASSERT_GT(touching.size(), static_cast<size_t>(CAPACITY));
         ASSERT_EQ(level->getContactPointCount(), CAPACITY);
         // Points of contacts that ended in the step come first; the points
@@ -91,7 +92,8 @@ TEST_F(ContactRecordingTest, CrowdedWorldFillsTheBufferWithItsFirstPoints)
     }
     // The rules see only the recorded points: a body whose points all came
     // after the first ones does not touch for them.
-    const std::vector<physics::TouchPoint> touchingNow = physics::touchingPoints(world());
+    std::vector<physics::TouchPoint> touchingNow;
+    physics::touchingPoints(world(), touchingNow);
     const physics::TouchPoint& last = touchingNow.back();
     b2Body* left = last.fixture1->GetBody() == ground() ? last.fixture2->GetBody() : last.fixture1->GetBody();
     EXPECT_FALSE(touching(left, ground()));
