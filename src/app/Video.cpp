@@ -67,10 +67,11 @@ bool cVideo::open(int width, int height, int bitsPerPixel, const std::string& wi
     windowedWidth = width;
     windowedHeight = height;
     Singleton<cCamera>::instance().fitWindow(width, height);
+    createWindow();
+    // Only the new context can tell which handles died with the old one.
     if (opened) {
         Singleton<cTextureManager>::instance().reloadAll();
     }
-    createWindow();
     project();
     clear();
     swap();

@@ -78,5 +78,3 @@ void cAudio::setMusicVolume(int volume)
 {
     Mix_VolumeMusic(clampVolume(volume));
 }
-
-bool cAudio::isFirstFailure(const std::string& fileName) { return failedFiles.insert(fileName).second; }

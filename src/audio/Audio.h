@@ -1,7 +1,5 @@
 #pragma once
 
-#include <set>
-#include <string>
 #include <vector>
 
 class cSound;
@@ -27,10 +25,6 @@ public:
     /// Takes ownership of a track that loaded.
     void addMusic(cMusic* track);
 
-    /// True the first time a file is said to be unloadable, so each missing
-    /// file is reported once however many sounds ask for it.
-    bool isFirstFailure(const std::string& fileName);
-
     /// Halts whatever music plays.
     void stopMusic();
     /// Volume of every effect channel, clamped to 0..MIX_MAX_VOLUME.
@@ -41,5 +35,4 @@ public:
 private:
     std::vector<cSound*> sounds;
     std::vector<cMusic*> music;
-    std::set<std::string> failedFiles;
 };

@@ -1,12 +1,12 @@
 #include "audio/Music.h"
 
 #include "app/DataDir.h"
+#include "app/SayOnce.h"
 #include "app/Singleton.h"
 #include "audio/Audio.h"
 
 #include <SDL_mixer.h>
 
-#include <iostream>
 
 namespace {
 
@@ -39,7 +39,7 @@ bool cMusic::load(const std::string& fileName)
     cAudio& audio = Singleton<cAudio>::instance();
     Mix_Music* loaded = audio.isOpen() ? loadTrack(fileName) : nullptr;
     if (loaded == nullptr) {
-        std::cout << "Failed to load music " << fileName << std::endl;
+        Singleton<cSayOnce>::instance().say(fileName, "Failed to load music " + fileName);
         return false;
     }
     // A reload replaces the track; registering twice would free it twice.

@@ -1,13 +1,13 @@
 #include "audio/Sound.h"
 
 #include "app/DataDir.h"
+#include "app/SayOnce.h"
 #include "app/Singleton.h"
 #include "audio/Audio.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <iostream>
 
 namespace {
 
@@ -48,9 +48,7 @@ bool cSound::load(const std::string& fileName)
     cAudio& audio = Singleton<cAudio>::instance();
     Mix_Chunk* loaded = loadChunk(fileName);
     if (loaded == nullptr) {
-        if (audio.isFirstFailure(fileName)) {
-            std::cout << "Failed to load sound " << fileName << std::endl;
-        }
+        Singleton<cSayOnce>::instance().say(fileName, "Failed to load sound " + fileName);
         return false;
     }
     // A reload replaces the sample; registering twice would free it twice.
@@ -70,8 +68,11 @@ void cSound::play(int loops)
         return;
     }
     channel = Mix_PlayChannelTimed(FIRST_FREE_CHANNEL, chunk, loops, NO_TIME_LIMIT);
+    // A crowd of colliding objects keeps every channel busy for a while: the
+    // mixer's reason is said once, not once for every sound it turns away.
     if (channel == -1) {
-        std::cout << "Failed to play sound " << name << " " << SDL_GetError() << std::endl;
+        const std::string reason = SDL_GetError();
+        Singleton<cSayOnce>::instance().say(reason, "Failed to play sound " + name + " " + reason);
     }
 }
 

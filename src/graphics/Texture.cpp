@@ -1,6 +1,7 @@
 #include "graphics/Texture.h"
 
 #include "app/DataDir.h"
+#include "app/SayOnce.h"
 #include "app/Singleton.h"
 #include "app/Video.h"
 #include "graphics/PictureDecoder.h"
@@ -10,7 +11,6 @@
 #include <SDL_opengl.h>
 #include <GL/glu.h>
 
-#include <iostream>
 
 namespace {
 
@@ -54,14 +54,15 @@ void cTexture::load(const std::string& imageName)
         }
         return;
     }
-    if (manager.isMissing(imageName)) {
+    // An image that could not be read is not read again for every picture.
+    cSayOnce& say = Singleton<cSayOnce>::instance();
+    if (say.said(imageName)) {
         return;
     }
     SDL_Surface* surface = readImage(imageName);
     SDL_Surface* uploadable = surface ? uploadableSurface(surface) : nullptr;
     if (!uploadable) {
-        std::cout << "Failed to load the image: " << imageName << ", Error: " << SDL_GetError() << std::endl;
-        manager.markMissing(imageName);
+        say.say(imageName, "Failed to load the image: " + imageName + ", Error: " + SDL_GetError());
         SDL_FreeSurface(surface);
         return;
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -25,9 +24,6 @@ public:
     /// did not survive are read and uploaded again.
     void reloadAll();
 
-    /// Remembers an image that could not be read, so that it is reported once.
-    void markMissing(const std::string& name) { missing.insert(name); }
-    bool isMissing(const std::string& name) const { return missing.count(name) != 0; }
     /// The registered pictures, in order of registration.
     const std::vector<cTexture*>& getTextures() const { return textures; }
     /// Every live picture that shows an image, its own or a shared one.
@@ -44,5 +40,4 @@ private:
 
     std::vector<cTexture*> textures;
     std::vector<Sharer> sharers;
-    std::set<std::string> missing;
 };

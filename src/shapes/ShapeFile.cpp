@@ -1,13 +1,14 @@
 #include "shapes/ShapeFile.h"
 
 #include "app/DataDir.h"
+#include "app/SayOnce.h"
+#include "app/Singleton.h"
 
 #include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iostream>
 #include <optional>
-#include <set>
 #include <sstream>
 
 namespace {
@@ -165,14 +166,6 @@ std::string readLabel(const std::string& tag)
     return value->substr(1);
 }
 
-// The factories read their drawing again for every object they build; like
-// every other missing file, a missing drawing is reported once.
-bool isFirstFailure(const std::string& fileName)
-{
-    static std::set<std::string> reported;
-    return reported.insert(fileName).second;
-}
-
 } // namespace
 
 cShapeFile::cShapeFile(const std::string& fileName) : fileName(fileName)
@@ -181,10 +174,9 @@ cShapeFile::cShapeFile(const std::string& fileName) : fileName(fileName)
     if (!file) {
         file.open(DATA_DIR + fileName);
     }
+    // The factories read their drawing again for every object they build.
     if (!file) {
-        if (isFirstFailure(fileName)) {
-            std::cout << "Failed to load the SVG: " << fileName << "\n" << std::flush;
-        }
+        Singleton<cSayOnce>::instance().say(fileName, "Failed to load the SVG: " + fileName);
         return;
     }
     load(file);

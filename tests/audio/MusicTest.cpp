@@ -41,11 +41,13 @@ TEST_F(MusicTest, FailedTrackLeavesPlayingMusicAlone)
     track->play(FOR_EVER);
     CoutCapture output;
     auto* missing = new cMusic("sounds/missing.ogg");
+    auto* sameFile = new cMusic("sounds/missing.ogg");
 
     missing->play(0);
+    sameFile->play(0);
 
     EXPECT_EQ(Mix_PlayingMusic(), 1);
-    EXPECT_EQ(output.text(), "Failed to load music sounds/missing.ogg\n");
+    EXPECT_EQ(output.text(), "Failed to load music sounds/missing.ogg\n") << "said once, like every missing file";
 }
 
 TEST_F(MusicTest, EmptyNameLoadsNothingAndPrintsNothing)

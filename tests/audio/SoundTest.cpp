@@ -156,14 +156,19 @@ INSTANTIATE_TEST_SUITE_P(OtherSound, ReusedChannelTest, ::testing::Values(LONG_S
         return info.param == SHORT_SOUND ? std::string("SameFile") : std::string("OtherFile");
     });
 
-TEST_F(SoundTest, PlayWithoutFreeChannelIsReportedAndTriedAgainLater)
+// A crowd of colliding objects turns sounds away for a while: the busy mixer
+// is said once, not once for every sound.
+TEST_F(SoundTest, PlayWithoutFreeChannelIsReportedOnceAndTriedAgainLater)
 {
     Mix_AllocateChannels(1);
     restartingSound(LONG_SOUND)->play(MANY_LOOPS);
     auto* roll = new cSound(SHORT_SOUND);
     {
         CoutCapture output;
-        roll->play(0);
+        for (int i = 0; i < 3; ++i) {
+            roll->play(0);
+            restartingSound(SHORT_SOUND)->play(0);
+        }
         const std::string text = output.text();
         ASSERT_EQ(output.count("Failed to play sound " + SHORT_SOUND + " "), 1) << text;
         EXPECT_EQ(output.count("\n"), 1);

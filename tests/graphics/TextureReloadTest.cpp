@@ -1,5 +1,6 @@
 #include "DrawingTest.h"
 #include "app/Singleton.h"
+#include "app/Video.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 
@@ -59,6 +60,23 @@ TEST_F(TextureReload, ImagesAreUploadedAgainInANewContext)
     expectQuadrants(CORNER_COLOURS, QUAD_SIZE, -18.0f);
     expectQuadrants(upsideDown(GREY_COLOURS), QUAD_SIZE, 0.0f);
     expectQuadrants(halfTurn(CORNER_COLOURS), QUAD_SIZE, 18.0f);
+}
+
+// The game opening its window a second time: whether a handle died with the
+// old context can only be told in the new one.
+TEST_F(TextureReload, PicturesDrawAfterTheGameOpensItsWindowAgain)
+{
+    cVideo& video = Singleton<cVideo>::instance();
+    video.open(TestWindow::START_WIDTH, TestWindow::START_HEIGHT, 32, "QUIB");
+    cTexture corners(CORNERS, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
+
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    video.open(TestWindow::START_WIDTH, TestWindow::START_HEIGHT, 32, "QUIB");
+    window.clear();
+    corners.draw();
+
+    EXPECT_TRUE(glIsTexture(corners.getId()));
+    expectQuadrants(CORNER_COLOURS, QUAD_SIZE);
 }
 
 TEST_F(TextureReload, SharerWhoseOwnerMovedOnReadsItsImageItself)
