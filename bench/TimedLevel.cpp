@@ -5,6 +5,7 @@
 #include "WorldStepTime.h"
 
 #include "app/Singleton.h"
+#include "graphics/TextureManager.h"
 #include "objects/ObjectList.h"
 
 #include <utility>
@@ -27,6 +28,7 @@ void cTimedLevel::run(int message)
     if (!isDebugView()) {
         drawAllObjects();
     }
+    Singleton<cTextureManager>::instance().loadNextWaiting();
     const int64_t t4 = nowNs();
     latest.endNs = t4;
     latest.allocationsAtEnd = cAllocationCounter::total();

@@ -21,6 +21,9 @@ GREEN = (40, 200, 60)
 BLUE = (40, 60, 220)
 QUADRANT_COLOURS = (STEEL, RED, GREEN, BLUE)
 
+# A picture big enough to be drawn in cells: nothing, opaque, half see-through, opaque.
+CELL_PICTURE_ALPHAS = (0, 255, 128, 255)
+
 GREYS = (200, 60, 120, 0)
 GREY_ALPHAS = (255, 255, 255, 0)
 
@@ -76,6 +79,8 @@ def main():
         "palette.png": (16, COLOUR_PALETTE, lambda q: bytes((q,)), ((b"PLTE", palette),)),
         "palette-keyed.png": (16, COLOUR_PALETTE, lambda q: bytes((q,)),
                               ((b"PLTE", palette), (b"tRNS", bytes((255, 255, 255, 0))))),
+        "cells.png": (256, COLOUR_RGBA,
+                      lambda q: bytes(QUADRANT_COLOURS[q] + (CELL_PICTURE_ALPHAS[q],)), ()),
         "grey.png": (16, COLOUR_GREY, lambda q: bytes((GREYS[q],)), ()),
         "grey-alpha.png": (16, COLOUR_GREY_ALPHA, lambda q: bytes((GREYS[q], GREY_ALPHAS[q])), ()),
     }

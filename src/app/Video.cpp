@@ -17,6 +17,7 @@ namespace {
 
 constexpr Uint32 WINDOW_FLAGS = SDL_HWSURFACE | SDL_OPENGL | SDL_ASYNCBLIT | SDL_RESIZABLE | SDL_HWPALETTE;
 const char* const ICON = "images/quib.png";
+constexpr int DEPTH_BITS = 16;
 
 [[noreturn]] void fail(const char* message, bool quitSdl)
 {
@@ -99,6 +100,8 @@ void cVideo::createWindow()
     desktopWidth = info->current_w;
     desktopHeight = info->current_h;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    // The drawing pass lets opaque pictures hide what lies behind them by depth.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, DEPTH_BITS);
     screen = SDL_SetVideoMode(widthPx, heightPx, bpp, flags);
     if (!screen) {
         fail("Video mode set failed: ", true);

@@ -4,6 +4,7 @@
 #include "app/SayOnce.h"
 #include "app/Singleton.h"
 #include "app/Video.h"
+#include "graphics/Coverage.h"
 #include "graphics/PictureDecoder.h"
 #include "graphics/TextureManager.h"
 #include "graphics/UploadableSurface.h"
@@ -11,12 +12,16 @@
 #include <SDL_opengl.h>
 #include <GL/glu.h>
 
+#include <cmath>
 
 namespace {
 
-// Wide pictures (backgrounds, scenery) are drawn near their own size, where
-// mipmaps only cost memory; the small ones shrink and need them.
-constexpr float MIPMAP_WIDTH_LIMIT = 20.0f;
+// Mipmaps only for pictures whose images have more than this many texels per
+// world unit: shown at the smallest usual zoom (25 pixels a unit, a 640 x 480
+// window), they shrink to less than half and would flicker without. Anything
+// shown larger filters well as it is, and mipmap filtering costs a software
+// renderer dearly over big pictures such as the tree.
+constexpr float MIPMAP_TEXEL_DENSITY = 50.0f;
 
 SDL_Surface* readImage(const std::string& name)
 {
@@ -29,11 +34,15 @@ SDL_Surface* readImage(const std::string& name)
 cTexture::cTexture() = default;
 
 cTexture::cTexture(const std::string& imageName, float quadWidth, float quadHeight, float offsetX,
-                   float offsetY, float degrees, bool upsideDown, bool leftRight)
+                   float offsetY, float degrees, bool upsideDown, bool leftRight, bool later)
     : width(quadWidth), height(quadHeight), x(offsetX), y(offsetY), angle(degrees),
       mirrorY(upsideDown), mirrorX(leftRight)
 {
-    load(imageName);
+    if (later) {
+        loadLater(imageName);
+    } else {
+        load(imageName);
+    }
 }
 
 cTexture::~cTexture()
@@ -41,14 +50,32 @@ cTexture::~cTexture()
     Singleton<cTextureManager>::instance().remove(this);
 }
 
+void cTexture::loadLater(const std::string& imageName)
+{
+    cTextureManager& manager = Singleton<cTextureManager>::instance();
+    const cTexture* owner = manager.findOwner(imageName);
+    if (owner && owner->id != 0) {
+        load(imageName);
+        return;
+    }
+    waitingName = imageName;
+    manager.addWaiting(this);
+}
+
 void cTexture::load(const std::string& imageName)
 {
     cTextureManager& manager = Singleton<cTextureManager>::instance();
-    const unsigned int shared = manager.find(imageName);
-    if (shared != 0) {
+    if (!waitingName.empty()) {
+        waitingName.clear();
+        manager.removeWaiting(this);
+    }
+    const cTexture* owner = manager.findOwner(imageName);
+    // An owner whose handle died with the window's context has no image to share.
+    if (owner && owner->id != 0) {
         // Asking again for the image this picture owns changes nothing.
-        if (imageName != name) {
-            id = shared;
+        if (owner != this) {
+            id = owner->id;
+            coverage = owner->coverage;
             name.clear();
             manager.share(this, imageName);
         }
@@ -88,11 +115,13 @@ void cTexture::upload(SDL_Surface* surface)
     glBindTexture(GL_TEXTURE_2D, id);
     Singleton<cVideo>::instance().setBoundTexture(id);
 
-    const bool mipmapped = width < MIPMAP_WIDTH_LIMIT;
+    const bool mipmapped = static_cast<float>(surface->w) > MIPMAP_TEXEL_DENSITY * width;
     // Set before the image arrives: a driver that sees a mipmap filter then
     // makes room for every level, which a picture without mipmaps never uses.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    // Filtering at a picture's edge would otherwise mix in the border colour:
+    // a thin dark line wherever two pictures meet.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
     SDL_LockSurface(surface);
@@ -103,14 +132,25 @@ void cTexture::upload(SDL_Surface* surface)
                           surface->pixels);
     }
     SDL_UnlockSurface(surface);
+    coverage = std::make_shared<const cCoverage>(surface);
 
     Singleton<cTextureManager>::instance().add(this);
 }
 
 void cTexture::draw()
 {
+    drawPart(OPAQUE_PART);
+    drawPart(SEE_THROUGH_PART);
+}
+
+void cTexture::drawPart(Part part)
+{
+    if (id == 0 && !waitingName.empty()) {
+        const std::string waited = waitingName;
+        load(waited);
+    }
     // Without its image a picture would be a blank box hiding the scene.
-    if (id == 0) {
+    if (id == 0 || !coverage) {
         return;
     }
     glPushMatrix();
@@ -120,29 +160,74 @@ void cTexture::draw()
         video.setBoundTexture(id);
     }
     glTranslatef(x, y, 0.0f);
-    const float hw = width * 0.5f;
-    const float hh = height * 0.5f;
     glEnable(GL_TEXTURE_2D);
     applyTint();
-
-    const float sx = mirrorX ? -1.0f : 1.0f;
-    const float sy = mirrorY ? -1.0f : 1.0f;
-    // Row 0 of the image is its top, and the world's y axis points up.
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(-hw * sx, hh * sy);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(hw * sx, hh * sy);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(hw * sx, -hh * sy);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(-hw * sx, -hh * sy);
-    glEnd();
-
+    drawCells(part);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glDisable(GL_TEXTURE_2D);
     glColor3f(1.0f, 1.0f, 1.0f);
     glPopMatrix();
+}
+
+// A see-through picture blends everywhere; an opaque one paints its covering
+// cells without blending, which costs a software renderer far less. Only an
+// upright picture is split so: turned, the corners where runs of the two kinds
+// meet could leave pixels unpainted.
+void cTexture::drawCells(Part part) const
+{
+    const bool split = alpha >= 1.0f && angle == 0.0f;
+    if (part == OPAQUE_PART && split) {
+        glDisable(GL_BLEND);
+        drawCellsWhere(true, false);
+        glEnable(GL_BLEND);
+    } else if (part == SEE_THROUGH_PART) {
+        drawCellsWhere(!split, true);
+    }
+}
+
+// The covering or the blended cells or both, in runs along each row.
+void cTexture::drawCellsWhere(bool covering, bool blended) const
+{
+    const auto wanted = [covering, blended](cCoverage::Cell cell) {
+        return (covering && cell == cCoverage::COVERING) || (blended && cell == cCoverage::BLENDED);
+    };
+    glBegin(GL_QUADS);
+    for (int row = 0; row < coverage->rows(); ++row) {
+        const float t0 = coverage->rowStart(row);
+        const float t1 = coverage->rowStart(row + 1);
+        for (int column = 0; column < coverage->columns();) {
+            if (!wanted(coverage->at(column, row))) {
+                ++column;
+                continue;
+            }
+            const int first = column;
+            while (column < coverage->columns() && wanted(coverage->at(column, row))) {
+                ++column;
+            }
+            drawSpan(coverage->columnStart(first), coverage->columnStart(column), t0, t1);
+        }
+    }
+    glEnd();
+}
+
+// Texture coordinates (s, t) across the picture; row 0 of the image is its
+// top, and the world's y axis points up.
+void cTexture::drawSpan(float s0, float s1, float t0, float t1) const
+{
+    const float hw = width * 0.5f * (mirrorX ? -1.0f : 1.0f);
+    const float hh = height * 0.5f * (mirrorY ? -1.0f : 1.0f);
+    const float left = (2.0f * s0 - 1.0f) * hw;
+    const float right = (2.0f * s1 - 1.0f) * hw;
+    const float top = (1.0f - 2.0f * t0) * hh;
+    const float bottom = (1.0f - 2.0f * t1) * hh;
+    glTexCoord2f(s0, t0);
+    glVertex2f(left, top);
+    glTexCoord2f(s1, t0);
+    glVertex2f(right, top);
+    glTexCoord2f(s1, t1);
+    glVertex2f(right, bottom);
+    glTexCoord2f(s0, t1);
+    glVertex2f(left, bottom);
 }
 
 // One positive component makes the whole tint a colour added to the image
@@ -155,6 +240,11 @@ void cTexture::applyTint() const
     } else {
         glColor4f(1.0f + red, 1.0f + green, 1.0f + blue, alpha);
     }
+}
+
+float cTexture::getReach() const
+{
+    return std::hypot(width, height) * 0.5f;
 }
 
 void cTexture::setSize(float quadWidth, float quadHeight)

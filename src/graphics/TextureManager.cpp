@@ -20,12 +20,18 @@ bool isLost(unsigned int id)
 
 unsigned int cTextureManager::find(const std::string& name) const
 {
+    const cTexture* owner = findOwner(name);
+    return owner ? owner->getId() : 0;
+}
+
+const cTexture* cTextureManager::findOwner(const std::string& name) const
+{
     for (const cTexture* texture : textures) {
         if (texture->getName() == name) {
-            return texture->getId();
+            return texture;
         }
     }
-    return 0;
+    return nullptr;
 }
 
 void cTextureManager::add(cTexture* texture)
@@ -53,6 +59,30 @@ void cTextureManager::remove(cTexture* texture)
 {
     textures.erase(std::remove(textures.begin(), textures.end(), texture), textures.end());
     removeSharer(texture);
+    removeWaiting(texture);
+}
+
+void cTextureManager::addWaiting(cTexture* texture)
+{
+    if (std::find(waiting.begin(), waiting.end(), texture) == waiting.end()) {
+        waiting.push_back(texture);
+    }
+}
+
+void cTextureManager::removeWaiting(const cTexture* texture)
+{
+    waiting.erase(std::remove(waiting.begin(), waiting.end(), texture), waiting.end());
+}
+
+bool cTextureManager::loadNextWaiting()
+{
+    if (waiting.empty()) {
+        return false;
+    }
+    cTexture* next = waiting.front();
+    const std::string name = next->getWaitingName();
+    next->load(name);
+    return true;
 }
 
 void cTextureManager::reloadAll()

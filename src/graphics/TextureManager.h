@@ -14,12 +14,19 @@ class cTextureManager final {
 public:
     /// The handle of the first registered picture of that image, or 0.
     unsigned int find(const std::string& name) const;
+    /// The first registered picture of that image, or null.
+    const cTexture* findOwner(const std::string& name) const;
     /// Registers a picture that uploaded its image, unless its handle is known.
     void add(cTexture* texture);
     /// Records a picture that shows the registered image of that name.
     void share(cTexture* texture, const std::string& name);
     /// Forgets a picture that goes away.
     void remove(cTexture* texture);
+    /// Pictures that read their images later, first come first served.
+    void addWaiting(cTexture* texture);
+    void removeWaiting(const cTexture* texture);
+    /// Reads the image of the picture that has waited longest; false when none waits.
+    bool loadNextWaiting();
     /// Brings every picture back after a window change; images whose handles
     /// did not survive are read and uploaded again.
     void reloadAll();
@@ -40,4 +47,5 @@ private:
 
     std::vector<cTexture*> textures;
     std::vector<Sharer> sharers;
+    std::vector<cTexture*> waiting;
 };

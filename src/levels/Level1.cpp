@@ -10,6 +10,7 @@
 #include "physics/Physics.h"
 #include "shapes/ShapeFile.h"
 
+#include <cfloat>
 #include <iostream>
 #include <set>
 #include <string>
@@ -21,6 +22,14 @@ const char* const FIRST_BIRD_IMAGE = "images/bird.png";
 constexpr int SCENERY_TILES = 9;
 constexpr float TILE_SIZE = 40.96f;
 constexpr float FIRST_TILE_X = 15.05f;
+constexpr int BACKGROUND_PANELS = 3;
+constexpr float BACKGROUND_SIZE = 40.0f;
+// The ground's underside is never seen: plain earth goes on below the lowest
+// outline, across the level and far beyond both its ends, overlapping the
+// scenery's bottom edge line.
+constexpr float UNDERGROUND_WIDTH = 2000.0f;
+constexpr float UNDERGROUND_DEPTH = 1000.0f;
+constexpr float UNDERGROUND_OVERLAP = 0.1f;
 
 const std::vector<b2Vec2>& allMarkers(const std::map<std::string, std::vector<b2Vec2>>& markers,
                                       const std::string& label)
@@ -31,10 +40,10 @@ const std::vector<b2Vec2>& allMarkers(const std::map<std::string, std::vector<b2
 }
 
 cObject* makePicture(int layer, int kind, const char* image, float width, float height, float offsetX,
-                     float offsetY)
+                     float offsetY, bool later = false)
 {
     auto* object = new cObject(layer, kind);
-    object->setTexture(new cTexture(image, width, height, offsetX, offsetY, 0.0f, false, false));
+    object->setTexture(new cTexture(image, width, height, offsetX, offsetY, 0.0f, false, false, later));
     return object;
 }
 
@@ -113,19 +122,24 @@ const b2Vec2* Level1::marker(const std::string& label, size_t index)
 
 void Level1::buildPictures()
 {
-    makePicture(-2, KIND_BACKGROUND, "images/background.png", 40.0f, 40.0f, 0.0f, 0.0f);
-    makePicture(-2, KIND_BACKGROUND, "images/background.png", 40.0f, 40.0f, 39.7f, 0.0f);
+    // Enough copies of the repeating background to span the widest screens;
+    // the rules lay them side by side across the view.
+    for (int panel = 0; panel < BACKGROUND_PANELS; ++panel) {
+        makePicture(-2, KIND_BACKGROUND, "images/background.png", BACKGROUND_SIZE, BACKGROUND_SIZE, 0.0f, 0.0f);
+    }
     if (const b2Vec2* tree = marker("backgroundTree")) {
         cObject* object = new cObject(-1, KIND_PLAIN);
         object->setPosition(tree->x, tree->y);
         object->setTexture(new cTexture("images/tree.png", 17.0f, 17.0f, 0.0f, 0.0f, 0.0f, false, false));
     }
+    // The tiles are read when first shown or in the first ticks of play, so
+    // that the start waits only for what it shows.
     for (int k = 1; k <= SCENERY_TILES; ++k) {
         // The last four tiles sit 3 units higher, where the ground rises.
         const float offsetY = k <= 5 ? 10.75f : 13.75f;
         const std::string image = "images/level" + std::to_string(k) + ".png";
         makePicture(8, KIND_PLAIN, image.c_str(), TILE_SIZE, TILE_SIZE,
-                    FIRST_TILE_X + TILE_SIZE * static_cast<float>(k - 1), offsetY);
+                    FIRST_TILE_X + TILE_SIZE * static_cast<float>(k - 1), offsetY, true);
     }
 }
 
@@ -139,6 +153,28 @@ void Level1::buildTerrain()
     physics::ShapeDef shapeDef;
     shapeDef.friction = 1.0f;
     drawing.addShapes(body, shapeDef);
+    buildUnderground();
+}
+
+void Level1::buildUnderground()
+{
+    b2Vec2 lower(FLT_MAX, FLT_MAX);
+    b2Vec2 upper(-FLT_MAX, -FLT_MAX);
+    for (const std::vector<b2Vec2>& outline : drawing.getOutlines()) {
+        if (outline.size() < 3) {
+            continue;
+        }
+        for (const b2Vec2& point : outline) {
+            lower = b2Min(lower, point);
+            upper = b2Max(upper, point);
+        }
+    }
+    if (lower.x > upper.x) {
+        return;
+    }
+    cObject* earth = makePicture(8, KIND_PLAIN, "images/underground.png", UNDERGROUND_WIDTH, UNDERGROUND_DEPTH,
+                                 0.0f, 0.0f);
+    earth->setPosition(0.5f * (lower.x + upper.x), lower.y + UNDERGROUND_OVERLAP - 0.5f * UNDERGROUND_DEPTH);
 }
 
 void Level1::buildStar(const char* label, int kind, const char* image, float width, float height,

@@ -37,6 +37,7 @@ private:
     const b2Vec2* marker(const std::string& label, size_t index = 0);
     void buildPictures();
     void buildTerrain();
+    void buildUnderground();
     void buildStar(const char* label, int kind, const char* image, float width, float height,
                    ObjectFactory factory);
     void buildObjects();

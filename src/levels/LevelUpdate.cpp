@@ -9,6 +9,7 @@
 #include "audio/Audio.h"
 #include "audio/Sound.h"
 #include "graphics/Texture.h"
+#include "graphics/TextureManager.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
@@ -45,6 +46,7 @@ constexpr float BIRD_REDDENING = 0.04f;
 const b2Vec2 HAZELNUT_RETURN(311.79f, 23.3f);
 constexpr float HAZELNUT_KICK = 8.0f;
 constexpr float PARALLAX = 0.9f;
+constexpr float BACKGROUND_REPEAT = 39.7f;
 constexpr int FULL_VOLUME = 128;
 constexpr float TIME_STEP = 1.0f / 60.0f;
 constexpr int VELOCITY_ITERATIONS = 10;
@@ -88,6 +90,8 @@ void cLevel::update()
     if (!debugView) {
         drawAllObjects();
     }
+    // One picture that waits for its image is read a tick, after the drawing.
+    Singleton<cTextureManager>::instance().loadNextWaiting();
     // Box2D 2.4 has no world self-check to run here; it asserts as it goes.
 }
 
@@ -305,11 +309,23 @@ void cLevel::layRopes()
     }
 }
 
+// The background repeats every BACKGROUND_REPEAT units from a point that moves
+// at PARALLAX of the camera's pace. Its copies are laid side by side from the
+// one that reaches the view's left edge, so any width of view is covered.
 void cLevel::moveBackground()
 {
     const cCamera& camera = Singleton<cCamera>::instance();
-    for (cObject* background : registry().inOrderOfKind(KIND_BACKGROUND)) {
-        background->setPosition(PARALLAX * camera.x(), PARALLAX * camera.y());
+    const ObjectList& panels = registry().inOrderOfKind(KIND_BACKGROUND);
+    if (panels.empty() || !panels.front()->getTexture()) {
+        return;
+    }
+    const float origin = PARALLAX * camera.x();
+    const float halfPanel = 0.5f * panels.front()->getTexture()->getWidth();
+    const float left = camera.x() - camera.halfWidth();
+    float x = origin + BACKGROUND_REPEAT * std::floor((left + halfPanel - origin) / BACKGROUND_REPEAT);
+    for (cObject* panel : panels) {
+        panel->setPosition(x, PARALLAX * camera.y());
+        x += BACKGROUND_REPEAT;
     }
 }
 

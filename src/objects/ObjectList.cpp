@@ -1,5 +1,6 @@
 #include "objects/ObjectList.h"
 
+#include "app/Camera.h"
 #include "app/Singleton.h"
 #include "graphics/Texture.h"
 #include "levels/Level.h"
@@ -8,6 +9,7 @@
 #include <SDL_opengl.h>
 
 #include <algorithm>
+#include <cmath>
 
 void cObjectList::add(cObject* object)
 {
@@ -128,17 +130,66 @@ void cObjectList::syncAll()
     }
 }
 
+namespace {
+
+// The drawing uses the view loaded at the end of the last tick, while the
+// camera may have moved since: this much farther is still drawn.
+constexpr float VIEW_MARGIN = 4.0f;
+constexpr float DEGREES_TO_RADIANS = 3.14159265f / 180.0f;
+// The depths the objects are spread over, inside the view's -1 to 1.
+constexpr float FARTHEST = -0.99f;
+constexpr float DEPTH_SPAN = 1.98f;
+
+// Pictures outside the view still cost the renderer their setup, and a picture
+// that waits for its image is read only once it comes into view.
+bool isInView(const cObject* object, const cTexture* texture)
+{
+    const cCamera& camera = Singleton<cCamera>::instance();
+    const float radians = texture->getAngle() * DEGREES_TO_RADIANS;
+    const float cosine = std::cos(radians), sine = std::sin(radians);
+    const float centreX = object->getX() + cosine * texture->getOffsetX() - sine * texture->getOffsetY();
+    const float centreY = object->getY() + sine * texture->getOffsetX() + cosine * texture->getOffsetY();
+    const float reach = texture->getReach() + VIEW_MARGIN;
+    return std::fabs(centreX - camera.x()) <= camera.halfWidth() + reach &&
+           std::fabs(centreY - camera.y()) <= camera.halfHeight() + reach;
+}
+
+// Each object stands at its own depth, later ones nearer, within the view's
+// depth range of -1 to 1.
+void drawPart(const cObject* object, cTexture* texture, float depth, cTexture::Part part)
+{
+    glPushMatrix();
+    glTranslatef(object->getX(), object->getY(), depth);
+    glRotatef(texture->getAngle(), 0.0f, 0.0f, 1.0f);
+    texture->drawPart(part);
+    glPopMatrix();
+}
+
+} // namespace
+
+// The opaque parts of every picture go first, nearest first, each at its own
+// depth: the renderer then skips the pixels they hide instead of painting them
+// over and over (the sky under the ground). The see-through parts follow in
+// layer order, over whatever lies behind them and under whatever is in front.
 void drawAllObjects()
 {
-    for (const cObject* object : Singleton<cObjectList>::instance().inOrder()) {
-        cTexture* texture = object->getTexture();
-        if (!texture) {
-            continue;
+    const ObjectList& objects = Singleton<cObjectList>::instance().inOrder();
+    const float step = DEPTH_SPAN / static_cast<float>(objects.size() + 1);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    for (std::size_t i = objects.size(); i-- > 0;) {
+        cTexture* texture = objects[i]->getTexture();
+        if (texture && isInView(objects[i], texture)) {
+            drawPart(objects[i], texture, FARTHEST + step * static_cast<float>(i + 1), cTexture::OPAQUE_PART);
         }
-        glPushMatrix();
-        glTranslatef(object->getX(), object->getY(), 0.0f);
-        glRotatef(texture->getAngle(), 0.0f, 0.0f, 1.0f);
-        texture->draw();
-        glPopMatrix();
     }
+    glDepthMask(GL_FALSE);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        cTexture* texture = objects[i]->getTexture();
+        if (texture && isInView(objects[i], texture)) {
+            drawPart(objects[i], texture, FARTHEST + step * static_cast<float>(i + 1), cTexture::SEE_THROUGH_PART);
+        }
+    }
+    glDepthMask(GL_TRUE);
+    glDisable(GL_DEPTH_TEST);
 }

@@ -12,12 +12,16 @@ inline const char* const PALETTE = "images/palette.png";
 inline const char* const PALETTE_KEYED = "images/palette-keyed.png";
 inline const char* const GREY = "images/grey.png";
 inline const char* const GREY_ALPHA = "images/grey-alpha.png";
+/// 256 texels a side: nothing, red, half see-through green, blue.
+inline const char* const CELLS = "images/cells.png";
 inline const char* const MISSING = "images/no-such-picture.png";
 
 inline constexpr Rgba STEEL{100, 150, 200, 255};
 inline constexpr Rgba RED{220, 40, 40, 255};
 inline constexpr Rgba GREEN{40, 200, 60, 255};
 inline constexpr Rgba BLUE{40, 60, 220, 255};
+/// GREEN at alpha 128 over the background.
+inline constexpr Rgba HALF_GREEN{127, 213, 155, 255};
 
 /// The colours of one picture's quadrants as they should appear on screen.
 struct Quadrants {

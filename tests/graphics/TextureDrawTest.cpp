@@ -85,6 +85,32 @@ TEST_F(TextureDraw, DrawingLeavesNoTintOrTexturingBehind)
     expectQuadrants(CORNER_COLOURS, QUAD_SIZE);
 }
 
+// Magnified, the outermost pixels sample half beyond the image: they must show
+// the image's own colour, not a border that draws lines where pictures meet.
+TEST_F(TextureDraw, TheEdgesOfAMagnifiedPictureShowItsOwnColours)
+{
+    cTexture texture(CORNERS, QUAD_SIZE * 2.0f, QUAD_SIZE * 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    texture.draw();
+    const float edge = QUAD_SIZE - 0.05f;
+    EXPECT_TRUE(colorNear(window.pixelAt(-edge, edge), STEEL)) << "top left corner";
+    EXPECT_TRUE(colorNear(window.pixelAt(edge, -edge), BLUE)) << "bottom right corner";
+}
+
+// A big picture is painted cell by cell: see-through cells are skipped,
+// opaque ones painted without blending; mirrored, the cells go with the image.
+TEST_F(TextureDraw, ABigPictureShowsEachPartOnceWhereverItIsMirrored)
+{
+    const float size = 25.6f;
+    cTexture upright(CELLS, size, size, -13.0f, 0.0f, 0.0f, false, false);
+    cTexture turned(CELLS, size, size, 13.0f, 0.0f, 0.0f, true, true);
+    upright.draw();
+    turned.draw();
+    const Quadrants expected{TestWindow::BACKGROUND, RED, HALF_GREEN, BLUE};
+    expectQuadrants(expected, size, -13.0f);
+    expectQuadrants(halfTurn(expected), size, 13.0f);
+    EXPECT_TRUE(glIsEnabled(GL_BLEND)) << "the next picture would not blend";
+}
+
 TEST_F(TextureDraw, AlphaBlendsWithTheBackground)
 {
     cTexture texture(CORNERS, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);

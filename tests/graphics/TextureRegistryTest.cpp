@@ -132,16 +132,18 @@ TEST_F(TextureRegistry, DestroyedTextureLeavesTheRegistry)
     manager().reloadAll();
 }
 
-TEST_F(TextureRegistry, WidthOfTwentyGetsNoMipmaps)
+// The 16-texel image gets mipmaps only where more than 50 of its texels fall
+// on a world unit: at 25 pixels a unit it then shrinks to less than half.
+TEST_F(TextureRegistry, APictureShownAtHalfItsImageOrMoreGetsNoMipmaps)
 {
-    cTexture texture(CORNERS, 20.0f, 1.0f, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture texture(CORNERS, 0.32f, 1.0f, 0.0f, 0.0f, 0.0f, false, false);
     EXPECT_EQ(GL_LINEAR, boundMinFilter(texture));
     EXPECT_EQ(0, boundLevelWidth(texture, 1));
 }
 
-TEST_F(TextureRegistry, WidthBelowTwentyGetsMipmaps)
+TEST_F(TextureRegistry, APictureShownAtLessThanHalfItsImageGetsMipmaps)
 {
-    cTexture texture(CORNERS, 19.7f, 30.0f, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture texture(CORNERS, 0.3f, 30.0f, 0.0f, 0.0f, 0.0f, false, false);
     EXPECT_EQ(GL_LINEAR_MIPMAP_LINEAR, boundMinFilter(texture));
     EXPECT_EQ(8, boundLevelWidth(texture, 1));
 }
@@ -155,4 +157,27 @@ TEST_F(TextureRegistry, DrawBindsItsOwnTexture)
     EXPECT_EQ(grey.getId(), Singleton<cVideo>::instance().boundTexture());
     expectQuadrants(CORNER_COLOURS, QUAD_SIZE, -10.0f);
     expectQuadrants(halfTurn(GREY_COLOURS), QUAD_SIZE, 10.0f);
+}
+
+// A picture read later has no image until the manager gets to it, first come
+// first served, or until it is first drawn; one that goes away before its turn
+// is forgotten; a later picture of an image already read shares it at once.
+TEST_F(TextureRegistry, PicturesReadLaterWaitForTheirTurnOrTheirFirstDrawing)
+{
+    cTexture first(CORNERS_RGB, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false, true);
+    cTexture second(GREY, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false, true);
+    delete new cTexture(PALETTE, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false, true);
+    EXPECT_EQ(first.getId(), 0u);
+    EXPECT_EQ(second.getId(), 0u);
+
+    EXPECT_TRUE(manager().loadNextWaiting());
+    EXPECT_NE(first.getId(), 0u);
+    EXPECT_EQ(second.getId(), 0u);
+    second.draw();
+    EXPECT_NE(second.getId(), 0u);
+    EXPECT_TRUE(second.getWaitingName().empty());
+    EXPECT_FALSE(manager().loadNextWaiting()) << "nothing waits any more";
+
+    const cTexture copy(CORNERS_RGB, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false, true);
+    EXPECT_EQ(copy.getId(), first.getId());
 }

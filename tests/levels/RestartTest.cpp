@@ -4,6 +4,7 @@
 #include "app/Input.h"
 #include "app/Singleton.h"
 #include "graphics/Texture.h"
+#include "graphics/TextureManager.h"
 #include "levels/Level1.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
@@ -123,6 +124,10 @@ protected:
 TEST_F(RestartTest, TheRestartButtonPutsTheLevelBackAsItWasBuilt)
 {
     tick();
+    // The scenery out of view reads its pictures in the first ticks; the
+    // rebuilt scenery shows them at once.
+    while (Singleton<cTextureManager>::instance().loadNextWaiting()) {
+    }
     const LevelState start = stateOf(level->getWorld());
     const std::vector<b2Vec2> firstRoll = roll(MOST_ROLLING_TICKS, true);
     ASSERT_NE(anyTool(), nullptr) << "no star reached in " << MOST_ROLLING_TICKS << " ticks";

@@ -2,13 +2,16 @@
 
 #include "app/Camera.h"
 #include "app/Singleton.h"
+#include "app/Video.h"
 #include "graphics/Texture.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
 #include "physics/Physics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -92,18 +95,35 @@ TEST_P(FlatRopeTest, AFlatRopeLiesFlatInsteadOfLosingItsAngle)
 
 INSTANTIATE_TEST_SUITE_P(AboveAndLevel, FlatRopeTest, ::testing::Values(5.5f, 5.0f));
 
-TEST_F(RopeAndBackgroundTest, TheBackgroundMovesAtNineTenthsOfTheCamera)
+// The background's copies stand where a picture repeating every 39.7 units
+// from nine tenths of the camera's x would, and together span any view.
+TEST_F(RopeAndBackgroundTest, TheBackgroundCoversAnyViewMovingAtNineTenthsOfTheCamera)
 {
-    auto* near = new cObject(-2, KIND_BACKGROUND);
-    auto* far = new cObject(-2, KIND_BACKGROUND);
-    placePlayer(100.0f);
-    tick();
-    const cCamera& camera = Singleton<cCamera>::instance();
-    ASSERT_NEAR(camera.x(), 100.0f, 0.01f);
-    for (const cObject* background : {near, far}) {
-        EXPECT_FLOAT_EQ(background->getX(), 0.9f * camera.x());
-        EXPECT_FLOAT_EQ(background->getY(), 0.9f * camera.y());
+    std::vector<cObject*> panels;
+    for (int i = 0; i < 3; ++i) {
+        panels.push_back(new cObject(-2, KIND_BACKGROUND));
+        panels.back()->setTexture(new cTexture("images/background.png", 40.0f, 40.0f, 0.0f, 0.0f, 0.0f, false,
+                                               false));
     }
+    const cCamera& camera = Singleton<cCamera>::instance();
+    cVideo& video = Singleton<cVideo>::instance();
+    placePlayer(100.0f);
+    for (const int width : {600, 640, 1120, 1700}) {
+        video.resize(width, 480);
+        tick();
+        ASSERT_NEAR(camera.x(), 100.0f, 0.01f);
+        float covered = camera.x() - camera.halfWidth();
+        for (const cObject* panel : panels) {
+            const float steps = (panel->getX() - 0.9f * camera.x()) / 39.7f;
+            EXPECT_NEAR(steps, std::round(steps), 1e-3f) << width;
+            EXPECT_FLOAT_EQ(panel->getY(), 0.9f * camera.y());
+            if (panel->getX() - 20.0f <= covered) {
+                covered = std::max(covered, panel->getX() + 20.0f);
+            }
+        }
+        EXPECT_GE(covered, camera.x() + camera.halfWidth()) << width;
+    }
+    video.resize(640, 480);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "app/Camera.h"
 #include "app/Singleton.h"
 #include "graphics/Texture.h"
 #include "objects/Object.h"
@@ -5,11 +6,13 @@
 #include "objects/ObjectList.h"
 #include "physics/Physics.h"
 #include "support/CoutCapture.h"
+#include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -250,6 +253,32 @@ TEST_F(ObjectListTest, StarHandsOutWhatItsFactoryMakesAtItsPlace)
 TEST_F(ObjectListTest, ObjectWithoutFactoryHandsOutNothing)
 {
     EXPECT_TRUE(make(1, KIND_CANNON_STAR)->createFromFactory(false).empty());
+}
+
+// Only pictures in the view are drawn, judged by where each picture shows
+// (its offset turned with its angle), not by where its object stands; a
+// picture that waits for its image reads it when first drawn.
+TEST_F(ObjectListTest, OnlyPicturesInTheViewAreDrawn)
+{
+    TestWindow::get();
+    const cCamera& camera = Singleton<cCamera>::instance();
+    const struct {
+        float standX, offsetX, angle;
+        bool shown;
+    } cases[] = {{100.0f, -100.0f, 0.0f, true}, {50.0f, 50.0f, 180.0f, true}, {-100.0f, 0.0f, 0.0f, false},
+                 {0.0f, 60.0f, 0.0f, false}};
+    std::vector<std::unique_ptr<cTexture>> pictures;
+    for (const auto& c : cases) {
+        cObject* object = make(0);
+        object->setPosition(camera.x() + c.standX, camera.y());
+        pictures.push_back(std::make_unique<cTexture>("images/corners.png", 2.0f, 2.0f, c.offsetX, 0.0f, c.angle,
+                                                      false, false, true));
+        object->setTexture(pictures.back().get());
+    }
+    drawAllObjects();
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        EXPECT_EQ(pictures[i]->getId() != 0, cases[i].shown) << "case " << i;
+    }
 }
 
 } // namespace

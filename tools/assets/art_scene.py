@@ -8,6 +8,7 @@ import svg
 BACKGROUND_SIZE = 40.0
 BACKGROUND_REPEAT = 39.7  # the right copy of the background stands this far on
 SKY = "#d6e3fa"  # the window's clear colour, so the sky meets it without a seam
+DEEP_EARTH = "#7a5032"  # the scenery's earth at the terrain's lowest point
 
 
 def _periodic(x, terms):
@@ -67,6 +68,11 @@ def background():
         items += ridge.trees(rng, colour, count, size)
         items.append(ridge.filled(colour))
     return [sky], items
+
+
+def underground():
+    """Plain earth, stretched by the game below the lowest terrain."""
+    return [], [svg.rect(-1.0, -1.0, 3.0, 3.0, DEEP_EARTH, width=0.0)]
 
 
 def tree():

@@ -36,6 +36,7 @@ def catalogue():
         ("background", Frame(art_scene.BACKGROUND_SIZE, art_scene.BACKGROUND_SIZE), (1024, 1024),
          art_scene.background),
         ("tree", Frame(17.0, 17.0), (512, 512), art_scene.tree),
+        ("underground", Frame(1.0, 1.0), (8, 8), art_scene.underground),
         ("dragbox", Frame(2.0, 14.0), (128, 1024), art_scene.drag_box),
         ("mute", Frame(1.2, 1.2), None, art_scene.mute),
         ("muted", Frame(1.2, 1.2), None, art_scene.muted),

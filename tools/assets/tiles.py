@@ -11,6 +11,7 @@ import os
 import random
 import sys
 
+import art_scene
 import polygon
 import shapefile
 import svg
@@ -159,7 +160,7 @@ def drawing(outlines):
     land = _land_path(outlines)
     ys = [y for points in outlines for _, y in points]
     dirt = svg.linear_gradient("dirt", 0, max(ys), 0, min(ys), [
-        (0, "#b98552"), (0.5, "#9a6a40"), (1, "#7a5032")])
+        (0, "#b98552"), (0.5, "#9a6a40"), (1, art_scene.DEEP_EARTH)])
     clip = '<clipPath id="land"><path d="%s"/></clipPath>' % land
     grass = exposed_runs(outlines, lambda normal: normal[1] > 0.35)
     inside = (_strata(outlines) + _stones(outlines, random.Random(11)) +
