@@ -2,9 +2,12 @@
  *   xprobe pixel WINDOW X Y      prints the pixel's "R G B" (0..255)
  *   xprobe average WINDOW [X Y W H]  prints the mean "R G B" of the window or a region
  *   xprobe save WINDOW FILE      writes what the window shows as a binary PPM
- *   xprobe diff A B [X Y W H]    prints how many pixels of two saved PPMs differ
- *                                by more than 24 in some channel (in the region),
- *                                then the centre "X Y" of those pixels (-1 -1 if none)
+ *   xprobe diff A B [X Y W H [BX BY BW BH]]
+ *                                prints how many pixels of two saved PPMs differ
+ *                                by more than 24 in some channel (in the region;
+ *                                with a region of B, from its pixel at the same
+ *                                relative place, so a scaled picture compares),
+ *                                then the centre "X Y" in A of those pixels (-1 -1 if none)
  *   xprobe close WINDOW          asks the window to close, as a window manager does
  */
 #include <X11/Xlib.h>
@@ -108,26 +111,38 @@ static unsigned char* loadPpm(const char* path, int* width, int* height)
     return pixels;
 }
 
+static struct Region regionArgs(int argc, char** argv, int first, int w, int h)
+{
+    struct Region region = {0, 0, w, h};
+    if (argc >= first + 4) {
+        region.x = atoi(argv[first]);
+        region.y = atoi(argv[first + 1]);
+        region.w = atoi(argv[first + 2]);
+        region.h = atoi(argv[first + 3]);
+    }
+    return region;
+}
+
+/* Each pixel of A's region is compared with the pixel at the same relative
+ * place in B's region, which is A's own region unless it is given. */
 static int diff(int argc, char** argv)
 {
-    int w1, h1, w2, h2;
+    int w1 = 0, h1 = 0, w2 = 0, h2 = 0;
     unsigned char* a = loadPpm(argv[2], &w1, &h1);
     unsigned char* b = loadPpm(argv[3], &w2, &h2);
-    if (!a || !b || w1 != w2 || h1 != h2) {
+    struct Region region = regionArgs(argc, argv, 4, w1, h1);
+    struct Region other = argc >= 12 ? regionArgs(argc, argv, 8, w2, h2) : region;
+    if (!a || !b || (argc < 12 && (w1 != w2 || h1 != h2)) || region.w <= 0 || region.h <= 0 ||
+        other.x < 0 || other.y < 0 || other.x + other.w > w2 || other.y + other.h > h2) {
         return 1;
-    }
-    struct Region region = {0, 0, w1, h1};
-    if (argc >= 8) {
-        region.x = atoi(argv[4]);
-        region.y = atoi(argv[5]);
-        region.w = atoi(argv[6]);
-        region.h = atoi(argv[7]);
     }
     long differing = 0, sumX = 0, sumY = 0;
     for (int y = region.y; y < region.y + region.h && y < h1; ++y) {
         for (int x = region.x; x < region.x + region.w && x < w1; ++x) {
+            const int bx = other.x + (int)((2L * (x - region.x) + 1) * other.w / (2L * region.w));
+            const int by = other.y + (int)((2L * (y - region.y) + 1) * other.h / (2L * region.h));
             const unsigned char* p = a + ((size_t)y * w1 + x) * 3;
-            const unsigned char* q = b + ((size_t)y * w1 + x) * 3;
+            const unsigned char* q = b + ((size_t)by * w2 + bx) * 3;
             if (abs(p[0] - q[0]) > 24 || abs(p[1] - q[1]) > 24 || abs(p[2] - q[2]) > 24) {
                 ++differing;
                 sumX += x;
