@@ -47,7 +47,7 @@ fuzz: fuzz-build
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUIB_BENCH=ON -DQUIB_TESTS=OFF >/dev/null
 	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quib_bench
-	@./scripts/run-headless $(BENCH_BUILD)/bench/quib_bench
+	@QUIB_XVFB_SCREEN=1920x1200x24 ./scripts/run-headless $(BENCH_BUILD)/bench/quib_bench
 
 # The long run of the random player on the bundled level, a thousand restarts in
 # a row, then the leak check of a played game, all with the sanitizers (make test

@@ -6,6 +6,7 @@
 #include "Replay.h"
 #include "Startup.h"
 #include "StartupSection.h"
+#include "SwapRate.h"
 #include "Table.h"
 #include "TickBench.h"
 
@@ -105,6 +106,9 @@ void reportCrowd(cTable& table, cTickBench& bench, int bodies)
 
 int main(int argc, char** argv)
 {
+    if (argc == 6 && std::strcmp(argv[1], "--swaps") == 0) {
+        return runSwapCount(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    }
     if (argc == 4 && std::strcmp(argv[1], "--startup") == 0) {
         const int fd = std::atoi(argv[3]);
         return std::strcmp(argv[2], "floor") == 0 ? runBareWindow(fd) : runGameStartup(fd);
@@ -117,6 +121,7 @@ int main(int argc, char** argv)
     std::printf("QUIB benchmark: 640 x 480, one run; times are medians and 99th percentiles of this run.\n");
     cTable table;
     const int64_t barePeakKb = reportStartup(table, options.runs);
+    reportSwapRates(table);
 
     cTickBench bench;
     bench.start();

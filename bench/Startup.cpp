@@ -86,8 +86,10 @@ int runGameStartup(int reportFd)
     const LoaderTimes loaders = LoaderTimes::sinceStart() - before;
     report.set("level", nowNs());
     SDL_AddTimer(TICK_INTERVAL_MS, cApplication::tickTimer, nullptr);
+    const LoaderTimes beforeTick = LoaderTimes::sinceStart();
     cApplication::tick();
     report.set("ready", nowNs());
+    report.set("tickTextures", (LoaderTimes::sinceStart() - beforeTick).texturesNs);
     report.set("textures", loaders.texturesNs);
     report.set("sounds", loaders.soundsNs);
     report.set("music", loaders.musicNs);

@@ -9,7 +9,7 @@
 namespace {
 
 struct GamePhases {
-    cSamples toMain, audio, window, textures, sounds, music, drawings, objects, firstTick, whole, peakKb;
+    cSamples toMain, audio, window, textures, sounds, music, drawings, objects, firstTick, tickTextures, whole, peakKb;
 
     void add(const cReport& run)
     {
@@ -24,6 +24,7 @@ struct GamePhases {
         drawings.add(run.get("drawings"));
         objects.add(level - loaders);
         firstTick.add(run.get("ready") - run.get("level"));
+        tickTextures.add(run.get("tickTextures"));
         whole.add(run.get("ready") - run.get("spawned"));
         peakKb.add(run.get("peakKb"));
     }
@@ -62,6 +63,7 @@ int64_t reportStartup(cTable& table, int runs)
     table.row("  drawings", cTable::ms(game.drawings.median()));
     table.row("  objects (the rest of building the level)", cTable::ms(game.objects.median()));
     table.row("  first tick", cTable::ms(game.firstTick.median()));
+    table.row("    of which pictures read as they come into view", cTable::ms(game.tickTextures.median()));
     if (failures > 0) {
         table.row("start-ups that failed", cTable::count(failures));
     }

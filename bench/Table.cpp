@@ -32,6 +32,8 @@ std::string cTable::mb(int64_t kb) { return format("%.1f", static_cast<double>(k
 
 std::string cTable::ratio(double value) { return format("%.2f", value); }
 
+std::string cTable::tenths(double value) { return format("%.1f", value); }
+
 std::string cTable::percent(double share) { return format("%.1f %%", share * 100.0); }
 
 std::string cTable::count(int64_t value) { return std::to_string(value); }

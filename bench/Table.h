@@ -15,6 +15,7 @@ public:
     static std::string us(int64_t ns);
     static std::string mb(int64_t kb);
     static std::string ratio(double value);
+    static std::string tenths(double value);
     static std::string percent(double share);
     static std::string count(int64_t value);
     /// "met" or "MISSED", for a row that states a target.

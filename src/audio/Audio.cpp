@@ -71,10 +71,16 @@ void cAudio::stopMusic()
 
 void cAudio::setEffectsVolume(int volume)
 {
-    Mix_Volume(-1, clampVolume(volume));
+    if (clampVolume(volume) != effectsVolume) {
+        effectsVolume = clampVolume(volume);
+        Mix_Volume(-1, effectsVolume);
+    }
 }
 
 void cAudio::setMusicVolume(int volume)
 {
-    Mix_VolumeMusic(clampVolume(volume));
+    if (clampVolume(volume) != musicVolume) {
+        musicVolume = clampVolume(volume);
+        Mix_VolumeMusic(musicVolume);
+    }
 }

@@ -33,6 +33,11 @@ public:
     void setMusicVolume(int volume);
 
 private:
+    // The volumes set last, -1 before the first. The level sets them every
+    // tick; each change waits for the mixing thread, which a busy machine can
+    // keep from running for a good part of a tick.
+    int effectsVolume = -1;
+    int musicVolume = -1;
     std::vector<cSound*> sounds;
     std::vector<cMusic*> music;
 };
