@@ -169,8 +169,9 @@ void Level1::buildUnderground()
             upper = b2Max(upper, point);
         }
     }
+    // Without terrain the earth stands below the origin, as a level's own picture all the same.
     if (lower.x > upper.x) {
-        return;
+        lower = upper = b2Vec2_zero;
     }
     cObject* earth = makePicture(8, KIND_PLAIN, "images/underground.png", UNDERGROUND_WIDTH, UNDERGROUND_DEPTH,
                                  0.0f, 0.0f);

@@ -38,7 +38,7 @@ const std::string MUSIC = "sounds/music.ogg";
 const std::vector<std::string> LEVEL_PICTURES = {
     "images/background.png", "images/dragbox.png", "images/level1.png", "images/level2.png", "images/level3.png",
     "images/level4.png",     "images/level5.png",  "images/level6.png", "images/level7.png", "images/level8.png",
-    "images/level9.png",     "images/mute.png",    "images/restart.png"};
+    "images/level9.png",     "images/mute.png",    "images/restart.png", "images/underground.png"};
 const std::string PICTURE_FAILURE = "Failed to load the image: ";
 const std::string DRAWING_FAILURE = "Failed to load the SVG: ";
 
