@@ -39,7 +39,7 @@ bool cMusic::load(const std::string& fileName)
     cAudio& audio = Singleton<cAudio>::instance();
     Mix_Music* loaded = audio.isOpen() ? loadTrack(fileName) : nullptr;
     if (loaded == nullptr) {
-        Singleton<cSayOnce>::instance().say(fileName, "Failed to load music " + fileName);
+        Singleton<cSayOnce>::instance().say("music " + fileName, "Failed to load music " + fileName);
         return false;
     }
     // A reload replaces the track; registering twice would free it twice.

@@ -48,7 +48,7 @@ bool cSound::load(const std::string& fileName)
     cAudio& audio = Singleton<cAudio>::instance();
     Mix_Chunk* loaded = loadChunk(fileName);
     if (loaded == nullptr) {
-        Singleton<cSayOnce>::instance().say(fileName, "Failed to load sound " + fileName);
+        Singleton<cSayOnce>::instance().say("sound " + fileName, "Failed to load sound " + fileName);
         return false;
     }
     // A reload replaces the sample; registering twice would free it twice.
