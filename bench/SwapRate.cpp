@@ -1,19 +1,14 @@
 #include "SwapRate.h"
 
 #include "Clock.h"
+#include "GameWindow.h"
 #include "Report.h"
 #include "Table.h"
 
 #include "app/Application.h"
-#include "app/Camera.h"
-#include "app/Input.h"
 #include "app/ProcessList.h"
-#include "app/Singleton.h"
 #include "app/Video.h"
-#include "audio/Audio.h"
-#include "graphics/TextureManager.h"
 #include "levels/Level1.h"
-#include "objects/ObjectList.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -177,14 +172,7 @@ Rate bareRate(int width, int height, bool paint, bool withAudio)
 // system would send it.
 Rate gameRate(int width, int height)
 {
-    Singleton<cObjectList>::instance();
-    Singleton<cCamera>::instance();
-    cVideo& video = Singleton<cVideo>::instance();
-    Singleton<cInput>::instance();
-    Singleton<cAudio>::instance();
-    Singleton<cProcessList>::instance();
-    Singleton<cTextureManager>::instance();
-    video.open(640, 480, 32, "QUIB");
+    cVideo& video = openGameWindow();
     new Level1;
     if (width != video.width() || height != video.height()) {
         video.resize(width, height);

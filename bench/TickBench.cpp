@@ -2,29 +2,18 @@
 
 #include "AllocationCounter.h"
 #include "Clock.h"
+#include "GameWindow.h"
 
 #include "app/Application.h"
-#include "app/Camera.h"
-#include "app/Input.h"
 #include "app/ProcessList.h"
 #include "app/Singleton.h"
 #include "app/Video.h"
-#include "audio/Audio.h"
-#include "graphics/TextureManager.h"
-#include "objects/ObjectList.h"
 
 #include <algorithm>
 
 void cTickBench::start()
 {
-    Singleton<cObjectList>::instance();
-    Singleton<cCamera>::instance();
-    cVideo& video = Singleton<cVideo>::instance();
-    Singleton<cInput>::instance();
-    Singleton<cAudio>::instance();
-    Singleton<cProcessList>::instance();
-    Singleton<cTextureManager>::instance();
-    video.open(640, 480, 32, "QUIB");
+    openGameWindow();
     timedLevel = new cTimedLevel;
     // After the level and its drag box, so that it sees when both are done.
     Singleton<cProcessList>::instance().add(&mark);
