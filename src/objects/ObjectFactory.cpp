@@ -14,6 +14,11 @@ namespace {
 
 constexpr float QUARTER_TURN_HALF = 0.7853982f;
 const b2Vec2 NO_OFFSET(0.0f, 0.0f);
+// Undamped, a wheel let go at speed rolled on for tens of units, so that
+// stopping anywhere took counter-pressing. Damped like this it coasts
+// a few units and stops near where it was let go, while the arrow's
+// torque still reaches the wheel's speed limit.
+constexpr float WHEEL_ANGULAR_DAMPING = 3.0f;
 
 cObject* makeObject(int layer, int kind, const char* image, float size, b2Vec2 offset)
 {
@@ -105,7 +110,7 @@ ObjectList createPlayer(b2World* world, float x, float y)
     def.groupIndex = 1;
 
     cObject* wheel = makeObject(1, KIND_WHEEL, "images/wheel.png", 1.7f, NO_OFFSET);
-    b2Body* wheelBody = makeBody(world, wheel, b2Vec2(x, y), false);
+    b2Body* wheelBody = makeBody(world, wheel, b2Vec2(x, y), false, WHEEL_ANGULAR_DAMPING);
     physics::addCircle(wheelBody, def, 0.8f);
     physics::setMassFromShapes(wheelBody);
 
