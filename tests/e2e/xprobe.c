@@ -37,11 +37,9 @@ struct Region {
     int x, y, w, h;
 };
 
-static struct Region regionOf(Display* display, Window window, int argc, char** argv, int first)
+static struct Region regionArgs(int argc, char** argv, int first, int w, int h)
 {
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display, window, &attributes);
-    struct Region region = {0, 0, attributes.width, attributes.height};
+    struct Region region = {0, 0, w, h};
     if (argc >= first + 4) {
         region.x = atoi(argv[first]);
         region.y = atoi(argv[first + 1]);
@@ -49,6 +47,13 @@ static struct Region regionOf(Display* display, Window window, int argc, char** 
         region.h = atoi(argv[first + 3]);
     }
     return region;
+}
+
+static struct Region regionOf(Display* display, Window window, int argc, char** argv, int first)
+{
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    return regionArgs(argc, argv, first, attributes.width, attributes.height);
 }
 
 static int average(Display* display, Window window, struct Region region)
@@ -109,18 +114,6 @@ static unsigned char* loadPpm(const char* path, int* width, int* height)
     }
     fclose(in);
     return pixels;
-}
-
-static struct Region regionArgs(int argc, char** argv, int first, int w, int h)
-{
-    struct Region region = {0, 0, w, h};
-    if (argc >= first + 4) {
-        region.x = atoi(argv[first]);
-        region.y = atoi(argv[first + 1]);
-        region.w = atoi(argv[first + 2]);
-        region.h = atoi(argv[first + 3]);
-    }
-    return region;
 }
 
 /* Each pixel of A's region is compared with the pixel at the same relative

@@ -19,7 +19,7 @@ constexpr int PATIENCE = 90;
 
 class BirdAndHazelnutTest : public LevelTest {
 protected:
-    static size_t countOfKind(int kind) { return Singleton<cObjectList>::instance().getAllOfKind(kind).size(); }
+    static size_t countOfKind(int kind) { return registry().getAllOfKind(kind).size(); }
 
     static bool tickUntil(const std::function<bool()>& done)
     {
@@ -82,12 +82,12 @@ TEST_F(BirdAndHazelnutTest, ACherryBeingDraggedOverABirdIsNotEaten)
     pointAt(tool->getX(), tool->getY());
     click();
     tick();
-    ASSERT_EQ(dragged().size(), 1u);
+    ASSERT_EQ(carried().size(), 1u);
 
     pointAt(5.0f, 4.0f);
     tick(5);
-    ASSERT_EQ(dragged().size(), 1u);
-    cObject* preview = dragged().front();
+    ASSERT_EQ(carried().size(), 1u);
+    cObject* preview = carried().front();
     EXPECT_FLOAT_EQ(preview->getTexture()->getGreen(), -1.0f) << "it touches the bird";
     EXPECT_EQ(countOfKind(KIND_CHERRY), 1u);
     EXPECT_FLOAT_EQ(bird->getGreen(), 0.0f);
@@ -119,7 +119,7 @@ TEST_F(BirdAndHazelnutTest, AHazelnutHitByABallOrRestingOnTheGroundStaysPut)
     bool hit = false;
     for (int ticks = 0; ticks < PATIENCE; ++ticks) {
         tick();
-        hit = hit || Singleton<cObjectList>::instance().isTouching(nut, ball);
+        hit = hit || registry().isTouching(nut, ball);
     }
     EXPECT_TRUE(hit) << "the ball missed the hazelnut";
     ASSERT_EQ(countOfKind(KIND_HAZELNUT), 1u);

@@ -4,8 +4,6 @@
 #include "app/Singleton.h"
 #include "app/Video.h"
 #include "levels/Level1.h"
-#include "objects/Object.h"
-#include "objects/ObjectList.h"
 #include "support/FreshGame.h"
 
 #include <SDL.h>
@@ -31,12 +29,4 @@ void BundledLevelTest::tick(int count)
     for (int i = 0; i < count; ++i) {
         cApplication::tick();
     }
-}
-
-cObject* BundledLevelTest::firstOfKind(int kind) { return Singleton<cObjectList>::instance().getFirstOfKind(kind); }
-
-b2Body* BundledLevelTest::bodyOf(int kind)
-{
-    cObject* object = firstOfKind(kind);
-    return object ? object->getBody() : nullptr;
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "support/CoutCapture.h"
+#include "support/Play.h"
 
 #include <gtest/gtest.h>
 
-class b2Body;
-class cObject;
 class Level1;
 
 /// The game's own level, built from the bundled data in a real window and
@@ -17,8 +16,6 @@ protected:
     void TearDown() override;
 
     static void tick(int count = 1);
-    static cObject* firstOfKind(int kind);
-    static b2Body* bodyOf(int kind);
 
     CoutCapture output;
     Level1* level = nullptr;

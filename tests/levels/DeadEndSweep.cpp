@@ -8,6 +8,7 @@
 #include "objects/ObjectList.h"
 #include "physics/Physics.h"
 #include "shapes/ShapeFile.h"
+#include "support/Play.h"
 
 #include <SDL.h>
 
@@ -55,14 +56,6 @@ const std::vector<std::vector<ReplayStep>>& escapeScripts()
         }
     }
     return scripts;
-}
-
-cObjectList& registry() { return Singleton<cObjectList>::instance(); }
-
-b2Body* bodyOf(int kind)
-{
-    cObject* object = registry().getFirstOfKind(kind);
-    return object ? object->getBody() : nullptr;
 }
 
 bool isPlayer(const b2Body* body)

@@ -58,17 +58,6 @@ protected:
         return true;
     }
 
-    static ObjectList placedObjects()
-    {
-        ObjectList placed;
-        for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
-            if (object->isRemovable()) {
-                placed.push_back(object);
-            }
-        }
-        return placed;
-    }
-
     static void expectTint(const cObject* object, float red, float green, float blue)
     {
         EXPECT_FLOAT_EQ(object->getTexture()->getRed(), red);
@@ -98,7 +87,7 @@ TEST_P(GrabButtonTest, ClickingAToolMakesAPreviewAtItsPlace)
     const int bodies = world()->GetBodyCount();
     grab(tool, GetParam());
     ASSERT_TRUE(box->isCarrying());
-    const ObjectList previews = dragged();
+    const ObjectList previews = carried();
     ASSERT_EQ(previews.size(), 1u);
     const cObject* preview = previews.front();
     EXPECT_EQ(world()->GetBodyCount(), bodies + 1);
@@ -118,7 +107,7 @@ TEST_F(DragBoxTest, ThePreviewFollowsTheMouseAtTheGrabOffset)
     grab(collect(KIND_BOWLING_STAR, createBowlingBall));
     pointAt(CLEAR.x, CLEAR.y);
     tick();
-    const b2Body* preview = dragged().front()->getBody();
+    const b2Body* preview = carried().front()->getBody();
     EXPECT_NEAR(preview->GetPosition().x, mouse().x - GRIP.x, 1e-4f);
     EXPECT_NEAR(preview->GetPosition().y, mouse().y - GRIP.y, 1e-4f);
     EXPECT_FLOAT_EQ(preview->GetAngle(), 0.0f);
@@ -146,7 +135,7 @@ TEST_F(DragBoxTest, ClickThenClickPlacesTheRealObject)
     const b2Vec2 target(mouse().x - GRIP.x, mouse().y - GRIP.y);
 
     EXPECT_FALSE(box->isCarrying());
-    EXPECT_TRUE(dragged().empty());
+    EXPECT_TRUE(carried().empty());
     EXPECT_EQ(world()->GetBodyCount(), bodies + 1);
     const ObjectList placed = placedObjects();
     ASSERT_EQ(placed.size(), 1u);
@@ -177,7 +166,7 @@ TEST_F(DragBoxTest, AClickWhileCarryingOverAPlacedObjectReplacesIt)
     grab(tool);
     pointAt(resting.x, resting.y);
     tick(2);
-    expectTint(dragged().front(), 0.0f, -1.0f, -1.0f);
+    expectTint(carried().front(), 0.0f, -1.0f, -1.0f);
 
     click();
     tick();
@@ -245,7 +234,7 @@ TEST_F(DragBoxTest, APreviewInTheGroundTurnsRedAndCannotBeDropped)
     grab(collect(KIND_BOWLING_STAR, createBowlingBall));
     pointAt(4.0f, 0.2f);
     tick(2);
-    const cObject* preview = dragged().front();
+    const cObject* preview = carried().front();
     expectTint(preview, 0.0f, -1.0f, -1.0f);
     click();
     tick();
@@ -271,7 +260,7 @@ TEST_F(DragBoxTest, AClickOnThePanelPutsTheCarriedToolBack)
 {
     cObject* tool = collect(KIND_BOWLING_STAR, createBowlingBall);
     const int bodies = world()->GetBodyCount();
-    const size_t objects = Singleton<cObjectList>::instance().getAll().size();
+    const size_t objects = registry().getAll().size();
     pointAt(tool->getX(), tool->getY());
     input().setButton(1, cInput::DOWN);
     tick(3);
@@ -285,14 +274,14 @@ TEST_F(DragBoxTest, AClickOnThePanelPutsTheCarriedToolBack)
     physics::addBox(physics::createBody(world(), at), physics::ShapeDef(), 1.0f, 1.0f);
     pointAt(overPanel.x, overPanel.y);
     tick(2);
-    expectTint(dragged().front(), 0.0f, -1.0f, -1.0f);
+    expectTint(carried().front(), 0.0f, -1.0f, -1.0f);
     click();
     tick();
     EXPECT_FALSE(box->isCarrying());
-    EXPECT_TRUE(dragged().empty());
+    EXPECT_TRUE(carried().empty());
     EXPECT_TRUE(placedObjects().empty());
     EXPECT_EQ(world()->GetBodyCount(), bodies + 1);
-    EXPECT_EQ(Singleton<cObjectList>::instance().getAll().size(), objects);
+    EXPECT_EQ(registry().getAll().size(), objects);
     EXPECT_FALSE(level->getSounds().placeSound->isPlaying());
     tick();
     EXPECT_FLOAT_EQ(tool->getTexture()->getAlpha(), 1.0f);
@@ -319,7 +308,7 @@ TEST_F(DragBoxTest, AClickWhereTwoToolsOverlapTakesOnlyTheFirst)
     pointAt(cherry->getX(), cherry->getY() - 0.75f);
     click();
     tick();
-    const ObjectList previews = dragged();
+    const ObjectList previews = carried();
     ASSERT_EQ(previews.size(), 1u);
     EXPECT_EQ(previews.front()->getKind(), KIND_CHERRY);
     EXPECT_EQ(world()->GetBodyCount(), bodies + 1);
@@ -328,7 +317,7 @@ TEST_F(DragBoxTest, AClickWhereTwoToolsOverlapTakesOnlyTheFirst)
     tick(2);
     click();
     tick();
-    EXPECT_TRUE(dragged().empty());
+    EXPECT_TRUE(carried().empty());
     EXPECT_EQ(world()->GetBodyCount(), bodies + 1);
     ASSERT_EQ(placedObjects().size(), 1u);
     EXPECT_EQ(placedObjects().front()->getKind(), KIND_CHERRY);
@@ -338,7 +327,7 @@ TEST_F(DragBoxTest, APlacedSkateboardKeepsItsPartsApart)
 {
     const int bodies = world()->GetBodyCount();
     grab(collect(KIND_SKATE_STAR, createSkate));
-    EXPECT_EQ(dragged().size(), 3u);
+    EXPECT_EQ(carried().size(), 3u);
     pointAt(CLEAR.x, CLEAR.y);
     tick(2);
     click();
@@ -346,7 +335,7 @@ TEST_F(DragBoxTest, APlacedSkateboardKeepsItsPartsApart)
     const ObjectList placed = placedObjects();
     ASSERT_EQ(placed.size(), 3u);
     EXPECT_EQ(world()->GetBodyCount(), bodies + 3);
-    EXPECT_TRUE(dragged().empty());
+    EXPECT_TRUE(carried().empty());
     const float boardX = placed.front()->getBody()->GetPosition().x;
     EXPECT_NEAR(placed[1]->getBody()->GetPosition().x - boardX, 0.8f, 1e-3f);
     EXPECT_NEAR(placed[2]->getBody()->GetPosition().x - boardX, -0.8f, 1e-3f);
@@ -357,14 +346,14 @@ TEST_F(DragBoxTest, PlacingAndRemovingACannonLeavesNothingBehind)
 {
     const cObject* tool = collect(KIND_CANNON_STAR, createCannon);
     const int bodies = world()->GetBodyCount();
-    const size_t objects = Singleton<cObjectList>::instance().getAll().size();
+    const size_t objects = registry().getAll().size();
     grab(tool);
     pointAt(CLEAR.x, CLEAR.y + 3.0f);
     tick(2);
     click();
     tick();
     ASSERT_EQ(placedObjects().size(), 1u);
-    EXPECT_EQ(Singleton<cObjectList>::instance().getAll().size(), objects + 2);
+    EXPECT_EQ(registry().getAll().size(), objects + 2);
 
     const b2Body* cannon = placedObjects().front()->getBody();
     pointAt(cannon->GetPosition().x, cannon->GetPosition().y);
@@ -372,7 +361,7 @@ TEST_F(DragBoxTest, PlacingAndRemovingACannonLeavesNothingBehind)
     tick();
     EXPECT_TRUE(placedObjects().empty());
     EXPECT_EQ(world()->GetBodyCount(), bodies);
-    EXPECT_EQ(Singleton<cObjectList>::instance().getAll().size(), objects);
+    EXPECT_EQ(registry().getAll().size(), objects);
 }
 
 } // namespace

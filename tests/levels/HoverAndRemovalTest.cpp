@@ -31,7 +31,7 @@ protected:
 
     static bool isListed(const cObject* object)
     {
-        const ObjectList all = Singleton<cObjectList>::instance().getAll();
+        const ObjectList all = registry().getAll();
         return std::find(all.begin(), all.end(), object) != all.end();
     }
 
@@ -104,7 +104,7 @@ TEST_P(SkateboardRemovalTest, ClickingAnyPartOfAPlacedSkateboardRemovesAllOfIt)
     tick(10);
     const int bodies = world()->GetBodyCount();
     const int joints = world()->GetJointCount();
-    const size_t objects = Singleton<cObjectList>::instance().getAll().size();
+    const size_t objects = registry().getAll().size();
 
     const int part = GetParam();
     pointAtBody(skate[part], part == 0 ? 0.35f : 0.0f);
@@ -112,7 +112,7 @@ TEST_P(SkateboardRemovalTest, ClickingAnyPartOfAPlacedSkateboardRemovesAllOfIt)
     tick();
     EXPECT_EQ(world()->GetBodyCount(), bodies - 3);
     EXPECT_EQ(world()->GetJointCount(), joints - 2);
-    EXPECT_EQ(Singleton<cObjectList>::instance().getAll().size(), objects - 3);
+    EXPECT_EQ(registry().getAll().size(), objects - 3);
     EXPECT_TRUE(removeSound()->isPlaying());
 }
 

@@ -7,6 +7,7 @@
 #include "objects/ObjectList.h"
 #include "support/CoutCapture.h"
 #include "support/FreshGame.h"
+#include "support/Play.h"
 
 #include <SDL.h>
 #include <box2d/box2d.h>
@@ -76,8 +77,6 @@ std::string withMarker(std::string drawing, const std::string& label, float x, f
          << "\" inkscape:label=\"#" << label << "\" />\n";
     return drawing.insert(drawing.rfind("  </g>"), path.str());
 }
-
-cObjectList& registry() { return Singleton<cObjectList>::instance(); }
 
 /// Level1 run in a scratch folder that holds a test drawing as its
 /// "shapes/level.svg", beside the game's own pictures, sounds and object drawings.

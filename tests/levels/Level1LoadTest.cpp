@@ -22,8 +22,6 @@ const char* const HANGING_BOXES[] = {"distanceBox", "distanceBox2", "frequencyBo
                                      "frequencyBox4"};
 constexpr float SAME_POINT = 1e-4f;
 
-cObjectList& registry() { return Singleton<cObjectList>::instance(); }
-
 size_t countOf(const Markers& markers, const std::string& label)
 {
     const auto found = markers.find(label);

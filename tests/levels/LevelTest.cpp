@@ -8,7 +8,6 @@
 #include "levels/DragBox.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
-#include "objects/ObjectList.h"
 #include "support/FreshGame.h"
 
 #include <SDL.h>
@@ -32,8 +31,6 @@ void LevelTest::TearDown()
     level = nullptr;
 }
 
-cInput& LevelTest::input() { return Singleton<cInput>::instance(); }
-
 void LevelTest::tick(int count)
 {
     for (int i = 0; i < count; ++i) {
@@ -41,27 +38,11 @@ void LevelTest::tick(int count)
     }
 }
 
-void LevelTest::pointAt(float x, float y) { input().moveMouse(x - input().mouseX(), y - input().mouseY()); }
-
-void LevelTest::click(int button)
-{
-    input().setButton(button, cInput::DOWN);
-    input().setButton(button, cInput::UP);
-}
-
 void LevelTest::pressKey(int key) { input().setKey(key, cInput::DOWN); }
 
 void LevelTest::releaseKey(int key) { input().setKey(key, cInput::UP); }
 
 void LevelTest::placePlayer(float x, float y) { createPlayer(world(), x, y); }
-
-cObject* LevelTest::firstOfKind(int kind) { return Singleton<cObjectList>::instance().getFirstOfKind(kind); }
-
-b2Body* LevelTest::bodyOf(int kind)
-{
-    cObject* object = firstOfKind(kind);
-    return object ? object->getBody() : nullptr;
-}
 
 cObject* LevelTest::addStar(int kind, ObjectFactory factory, float x, float y)
 {
@@ -81,14 +62,3 @@ cObject* LevelTest::addMuteButton(float x, float y)
 }
 
 cDragBox* LevelTest::addDragBox() { return new cDragBox(level); }
-
-ObjectList LevelTest::dragged()
-{
-    ObjectList carried;
-    for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
-        if (object->isDragged()) {
-            carried.push_back(object);
-        }
-    }
-    return carried;
-}

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "levels/FlatLevel.h"
 #include "objects/ObjectFactory.h"
+#include "support/FlatLevel.h"
+#include "support/Play.h"
 
 #include <gtest/gtest.h>
 
-class b2Body;
 class b2World;
 class cDragBox;
-class cInput;
 class cObject;
 
 /// A real window and a flat level ticked by the application, driven through
@@ -21,27 +20,19 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    static cInput& input();
     static b2World* world() { return level->getWorld(); }
     /// One tick of the game: the level, then any drag box, then the input edges.
     static void tick(int count = 1);
 
-    static void pointAt(float x, float y);
-    /// A press and release within one tick.
-    static void click(int button = 1);
     static void pressKey(int key);
     static void releaseKey(int key);
 
     /// The wheel with its squirrel and foot, the wheel resting on the ground at x.
     static void placePlayer(float x, float y = FlatLevel::WHEEL_REST_Y);
-    static cObject* firstOfKind(int kind);
-    static b2Body* bodyOf(int kind);
     /// A star of the given kind at (x, y), as the level content makes them.
     static cObject* addStar(int kind, ObjectFactory factory, float x, float y);
     static cObject* addMuteButton(float x, float y);
     static cDragBox* addDragBox();
-    /// Every object the drag box is carrying.
-    static ObjectList dragged();
 
     static FlatLevel* level;
 };

@@ -6,10 +6,10 @@
 #include "app/Camera.h"
 #include "app/Input.h"
 #include "app/Singleton.h"
-#include "app/Video.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
+#include "support/Play.h"
 
 #include <SDL.h>
 #include <box2d/box2d.h>
@@ -32,44 +32,11 @@ const b2Vec2 HAZELNUT_RETURN(311.79f, 23.3f);
 // The returned hazelnut moves less than this in the step of its return.
 constexpr float RETURN_TOLERANCE = 0.5f;
 
-cInput& input() { return Singleton<cInput>::instance(); }
-cObjectList& registry() { return Singleton<cObjectList>::instance(); }
+b2Body* wheel() { return bodyOf(KIND_WHEEL); }
 
-b2Body* wheel()
-{
-    cObject* object = registry().getFirstOfKind(KIND_WHEEL);
-    return object ? object->getBody() : nullptr;
-}
+size_t removableCount() { return placedObjects().size(); }
 
-// The window pixel that shows the world point in the view of the last tick,
-// as the event loop's mouse motion would deliver it.
-void moveMouseTo(float x, float y)
-{
-    const cVideo& video = Singleton<cVideo>::instance();
-    const cCamera& camera = Singleton<cCamera>::instance();
-    const float px = static_cast<float>(video.width()) * 0.5f + (x - camera.x()) * camera.zoom();
-    const float py = static_cast<float>(video.height()) * 0.5f - (y - camera.y()) * camera.zoom();
-    input().setMousePixel(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
-}
-
-size_t removableCount()
-{
-    size_t count = 0;
-    for (const cObject* object : registry().getAll()) {
-        count += object->isRemovable() ? 1 : 0;
-    }
-    return count;
-}
-
-bool carrying()
-{
-    for (const cObject* object : registry().getAll()) {
-        if (object->isDragged()) {
-            return true;
-        }
-    }
-    return false;
-}
+bool carrying() { return !carried().empty(); }
 
 bool hazelnutAtReturnPoint()
 {
@@ -315,20 +282,19 @@ void ReplayPlayer::hold(int key, int ticks)
 void ReplayPlayer::moveTo(float x, float y)
 {
     const b2Vec2 at = jitter && carrying() ? jitter->drop(b2Vec2(x, y)) : b2Vec2(x, y);
-    moveMouseTo(at.x, at.y);
+    pointAtPixelOf(at.x, at.y);
 }
 
 void ReplayPlayer::click()
 {
-    input().setButton(1, cInput::DOWN);
-    input().setButton(1, cInput::UP);
+    ::click();
     tick();
 }
 
 void ReplayPlayer::clickPanel(int slot)
 {
     const cCamera& camera = Singleton<cCamera>::instance();
-    moveMouseTo(camera.x() + PANEL_X, camera.y() + PANEL_Y - TOOL_SPACING * static_cast<float>(slot - 1));
+    pointAtPixelOf(camera.x() + PANEL_X, camera.y() + PANEL_Y - TOOL_SPACING * static_cast<float>(slot - 1));
     grabbed = toolUnderMouse();
     removableBeforeGrab = removableCount();
     click();

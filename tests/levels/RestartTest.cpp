@@ -19,8 +19,6 @@ namespace {
 
 constexpr size_t MOST_ROLLING_TICKS = 1500;
 
-cInput& input() { return Singleton<cInput>::instance(); }
-
 // Everything a player could see or the physics could feel of one object.
 struct ObjectState {
     int kind, layer;
@@ -47,7 +45,7 @@ LevelState stateOf(const b2World* world)
 {
     LevelState state{{}, world->GetBodyCount(), world->GetJointCount(), Singleton<cCamera>::instance().x(),
                      Singleton<cCamera>::instance().y()};
-    for (const cObject* object : Singleton<cObjectList>::instance().inOrder()) {
+    for (const cObject* object : registry().inOrder()) {
         ObjectState entry{object->getKind(), object->getLayer(), object->getX(), object->getY(), object->isTool(),
                           object->isRemovable(), object->isDragged(), {}, {}};
         // The speaker's picture shows the sound switch, which a restart leaves alone.
@@ -72,7 +70,7 @@ protected:
     {
         std::vector<b2Vec2> path;
         input().setKey(SDLK_RIGHT, cInput::DOWN);
-        while (path.size() < ticks && !(untilTool && anyTool())) {
+        while (path.size() < ticks && !(untilTool && !tools().empty())) {
             tick();
             path.push_back(bodyOf(KIND_WHEEL)->GetPosition());
         }
@@ -80,31 +78,10 @@ protected:
         return path;
     }
 
-    static cObject* anyTool()
-    {
-        for (cObject* object : Singleton<cObjectList>::instance().inOrder()) {
-            if (object->isTool()) {
-                return object;
-            }
-        }
-        return nullptr;
-    }
-
-    static bool carrying()
-    {
-        for (const cObject* object : Singleton<cObjectList>::instance().inOrder()) {
-            if (object->isDragged()) {
-                return true;
-            }
-        }
-        return false;
-    }
-
     static void clickOn(const cObject* object)
     {
-        input().moveMouse(object->getX() - input().mouseX(), object->getY() - input().mouseY());
-        input().setButton(1, cInput::DOWN);
-        input().setButton(1, cInput::UP);
+        pointAt(object->getX(), object->getY());
+        click();
         tick();
     }
 
@@ -130,10 +107,10 @@ TEST_F(RestartTest, TheRestartButtonPutsTheLevelBackAsItWasBuilt)
     }
     const LevelState start = stateOf(level->getWorld());
     const std::vector<b2Vec2> firstRoll = roll(MOST_ROLLING_TICKS, true);
-    ASSERT_NE(anyTool(), nullptr) << "no star reached in " << MOST_ROLLING_TICKS << " ticks";
+    ASSERT_FALSE(tools().empty()) << "no star reached in " << MOST_ROLLING_TICKS << " ticks";
     tick(2);
-    clickOn(anyTool());
-    ASSERT_TRUE(carrying());
+    clickOn(tools().front());
+    ASSERT_FALSE(carried().empty());
     typeKey(SDLK_m);
     typeKey(SDLK_d);
 
@@ -143,8 +120,8 @@ TEST_F(RestartTest, TheRestartButtonPutsTheLevelBackAsItWasBuilt)
     const LevelState restarted = stateOf(level->getWorld());
     EXPECT_TRUE(level->isMuted());
     EXPECT_TRUE(level->isDebugView());
-    EXPECT_FALSE(carrying());
-    EXPECT_EQ(anyTool(), nullptr);
+    EXPECT_TRUE(carried().empty());
+    EXPECT_TRUE(tools().empty());
     EXPECT_EQ(restarted.bodies, start.bodies);
     EXPECT_EQ(restarted.joints, start.joints);
     EXPECT_EQ(restarted.cameraX, start.cameraX);

@@ -67,7 +67,7 @@ TEST_F(ContactRecordingTest, CrowdedWorldFillsTheBufferWithItsFirstPoints)
     const int boxes = CAPACITY / 2 + 60;
     std::vector<b2Body*> bodies;
     for (int i = 0; i < boxes; ++i) {
-        bodies.push_back(addBox(GroundLevel::LEFT + 1.0f + 0.3f * static_cast<float>(i), 0.1f, 0.1f)->getBody());
+        bodies.push_back(addBox(FlatLevel::LEFT + 1.0f + 0.3f * static_cast<float>(i), 0.1f, 0.1f)->getBody());
     }
 
     for (int t = 0; t < 30; ++t) {

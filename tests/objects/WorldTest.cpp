@@ -6,6 +6,7 @@
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
 #include "physics/Physics.h"
+#include "support/FreshGame.h"
 
 #include <unistd.h>
 
@@ -14,18 +15,10 @@ void WorldTest::SetUp()
     ASSERT_EQ(chdir(QUIB_SOURCE_DIR "/data"), 0);
     static const bool opened = Singleton<cVideo>::instance().open(640, 480, 32, "QUIB");
     ASSERT_TRUE(opened);
-    level = new GroundLevel;
+    level = new FlatLevel;
 }
 
-void WorldTest::TearDown()
-{
-    for (cObject* object : registry().getAll()) {
-        if (object != level->getGround()) {
-            delete object;
-        }
-    }
-    delete level;
-}
+void WorldTest::TearDown() { endLevel(level); }
 
 cObjectList& WorldTest::registry() { return Singleton<cObjectList>::instance(); }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "objects/GroundLevel.h"
+#include "support/FlatLevel.h"
 #include "objects/ObjectFactory.h"
 
 #include <box2d/b2_math.h>
@@ -38,5 +38,5 @@ protected:
     /// The object a body belongs to, as its user data says.
     static cObject* objectOf(b2Body* body);
 
-    GroundLevel* level = nullptr;
+    FlatLevel* level = nullptr;
 };

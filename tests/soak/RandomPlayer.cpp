@@ -1,36 +1,14 @@
 #include "soak/RandomPlayer.h"
 
-#include "app/Camera.h"
 #include "app/Input.h"
 #include "app/Singleton.h"
 #include "app/Video.h"
 #include "objects/Object.h"
 #include "objects/ObjectList.h"
+#include "support/Play.h"
 
 #include <SDL.h>
 
-#include <cmath>
-
-namespace {
-
-cInput& input() { return Singleton<cInput>::instance(); }
-
-ObjectList objectsWhere(bool (*wanted)(const cObject*))
-{
-    ObjectList found;
-    for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
-        if (wanted(object)) {
-            found.push_back(object);
-        }
-    }
-    return found;
-}
-
-bool isTool(const cObject* object) { return object->isTool(); }
-bool isPlaced(const cObject* object) { return object->isRemovable(); }
-bool isCarried(const cObject* object) { return object->isDragged(); }
-
-} // namespace
 
 void RandomPlayer::act()
 {
@@ -40,9 +18,9 @@ void RandomPlayer::act()
     tapped.clear();
     steer();
     switches();
-    if (!objectsWhere(isCarried).empty()) {
+    if (!carried().empty()) {
         carry();
-    } else if (chance(0.03) && static_cast<int>(objectsWhere(isPlaced).size()) < MAX_PLACED) {
+    } else if (chance(0.03) && static_cast<int>(placedObjects().size()) < MAX_PLACED) {
         grab();
     }
     if (chance(0.03)) {
@@ -105,12 +83,12 @@ void RandomPlayer::carry()
 
 void RandomPlayer::grab()
 {
-    const ObjectList tools = objectsWhere(isTool);
-    if (tools.empty()) {
+    const ObjectList taken = tools();
+    if (taken.empty()) {
         return;
     }
-    const cObject* tool = tools[std::uniform_int_distribution<std::size_t>(0, tools.size() - 1)(random)];
-    pointAt(tool->getX(), tool->getY());
+    const cObject* tool = taken[std::uniform_int_distribution<std::size_t>(0, taken.size() - 1)(random)];
+    pointAtPixelOf(tool->getX(), tool->getY());
     ++grabCount;
     // Half the grabs keep the button down and drag, the others click and carry.
     dragging = chance(0.5);
@@ -123,23 +101,13 @@ void RandomPlayer::grab()
 
 void RandomPlayer::removeOne()
 {
-    const ObjectList placed = objectsWhere(isPlaced);
+    const ObjectList placed = placedObjects();
     if (placed.empty()) {
         return;
     }
     const cObject* target = placed[std::uniform_int_distribution<std::size_t>(0, placed.size() - 1)(random)];
-    pointAt(target->getX(), target->getY());
+    pointAtPixelOf(target->getX(), target->getY());
     click();
-}
-
-// A point outside the window is still a pixel a mouse can report while a button is held.
-void RandomPlayer::pointAt(float x, float y)
-{
-    const cVideo& video = Singleton<cVideo>::instance();
-    const cCamera& camera = Singleton<cCamera>::instance();
-    const float px = (x - camera.x()) * camera.zoom() + static_cast<float>(video.width()) * 0.5f;
-    const float py = static_cast<float>(video.height()) * 0.5f - (y - camera.y()) * camera.zoom();
-    input().setMousePixel(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
 }
 
 void RandomPlayer::pointAnywhere()
@@ -147,12 +115,6 @@ void RandomPlayer::pointAnywhere()
     const cVideo& video = Singleton<cVideo>::instance();
     input().setMousePixel(std::uniform_int_distribution<int>(0, video.width() - 1)(random),
                           std::uniform_int_distribution<int>(0, video.height() - 1)(random));
-}
-
-void RandomPlayer::click()
-{
-    input().setButton(1, cInput::DOWN);
-    input().setButton(1, cInput::UP);
 }
 
 void RandomPlayer::tap(int key)

@@ -30,9 +30,7 @@ private:
     void carry();
     void grab();
     void removeOne();
-    void pointAt(float x, float y);
     void pointAnywhere();
-    void click();
     void tap(int key);
 
     std::mt19937 random;

@@ -15,6 +15,7 @@
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
 #include "support/FreshGame.h"
+#include "support/Play.h"
 
 #include <SDL.h>
 #include <box2d/box2d.h>
@@ -50,9 +51,6 @@ int fromEnvironment(const char* name, int fallback)
 
 const int STAR_KINDS[] = {KIND_BOWLING_STAR, KIND_BALANCE_STAR, KIND_CHERRY_STAR, KIND_SKATE_STAR,
                           KIND_CANNON_STAR};
-
-cObjectList& registry() { return Singleton<cObjectList>::instance(); }
-cInput& input() { return Singleton<cInput>::instance(); }
 
 // Every star moved onto the wheel, where the rules turn it into a tool in the
 // next tick: the player has every tool from the start, and again after each
@@ -100,7 +98,7 @@ std::ostream& operator<<(std::ostream& out, const Census& c)
 Census takeCensus(const b2World* world)
 {
     Census census;
-    for (const cObject* object : Singleton<cObjectList>::instance().getAll()) {
+    for (const cObject* object : registry().inOrder()) {
         ++census.objects;
         census.withBody += object->getBody() ? 1 : 0;
         census.placed += object->isRemovable() ? 1 : 0;
@@ -213,13 +211,10 @@ size_t memoryInUse()
 #endif
 }
 
-void pointAt(float x, float y) { input().moveMouse(x - input().mouseX(), y - input().mouseY()); }
-
 void clickAt(float x, float y)
 {
     pointAt(x, y);
-    input().setButton(1, cInput::DOWN);
-    input().setButton(1, cInput::UP);
+    click();
     cApplication::tick();
 }
 

@@ -1,10 +1,7 @@
-#include "objects/GroundLevel.h"
+#include "support/FlatLevel.h"
 
-#include "app/ProcessList.h"
-#include "app/Singleton.h"
 #include "objects/Object.h"
 #include "objects/ObjectKind.h"
-#include "objects/ObjectList.h"
 #include "physics/Physics.h"
 
 namespace {
@@ -14,7 +11,7 @@ constexpr float GROUND_HALF_HEIGHT = 1.0f;
 } // namespace
 
 // Built like the level's terrain: a body that no mass ever makes dynamic.
-GroundLevel::GroundLevel()
+FlatLevel::FlatLevel()
 {
     ground = new cObject(0, KIND_PLAIN);
     physics::BodyDef bodyDef;
@@ -25,11 +22,4 @@ GroundLevel::GroundLevel()
     physics::ShapeDef shapeDef;
     shapeDef.friction = 1.0f;
     physics::addBox(body, shapeDef, 0.5f * (RIGHT - LEFT), GROUND_HALF_HEIGHT);
-}
-
-GroundLevel::~GroundLevel()
-{
-    delete ground;
-    Singleton<cProcessList>::instance().clearAll();
-    Singleton<cObjectList>::instance().setLevel(nullptr);
 }
