@@ -19,8 +19,6 @@ namespace {
 
 const char* const LEVEL_DRAWING = "shapes/level.svg";
 const char* const FIRST_BIRD_IMAGE = "images/bird.png";
-constexpr int SCENERY_TILES = 9;
-constexpr float TILE_SIZE = 40.96f;
 constexpr float FIRST_TILE_X = 15.05f;
 constexpr int BACKGROUND_PANELS = 3;
 constexpr float BACKGROUND_SIZE = 40.0f;
@@ -135,12 +133,15 @@ void Level1::buildPictures()
     // The tiles are read when first shown or in the first ticks of play, so
     // that the start waits only for what it shows.
     for (int k = 1; k <= SCENERY_TILES; ++k) {
-        // The last four tiles sit 3 units higher, where the ground rises.
-        const float offsetY = k <= 5 ? 10.75f : 13.75f;
         const std::string image = "images/level" + std::to_string(k) + ".png";
-        makePicture(8, KIND_PLAIN, image.c_str(), TILE_SIZE, TILE_SIZE,
-                    FIRST_TILE_X + TILE_SIZE * static_cast<float>(k - 1), offsetY, true);
+        makePicture(8, KIND_PLAIN, image.c_str(), TILE_SIZE, TILE_SIZE, tileCentre(k).x, tileCentre(k).y, true);
     }
+}
+
+// The last four tiles sit 3 units higher, where the ground rises.
+b2Vec2 Level1::tileCentre(int k)
+{
+    return b2Vec2(FIRST_TILE_X + TILE_SIZE * static_cast<float>(k - 1), k <= 5 ? 10.75f : 13.75f);
 }
 
 void Level1::buildTerrain()

@@ -18,6 +18,12 @@ class cDragBox;
 /// drawing's named markers.
 class Level1 : public cLevel {
 public:
+    /// The scenery's pictures "images/level1.png" onwards: squares TILE_SIZE
+    /// wide, the k-th (from 1) centred at tileCentre(k).
+    static constexpr int SCENERY_TILES = 9;
+    static constexpr float TILE_SIZE = 40.96f;
+    static b2Vec2 tileCentre(int k);
+
     Level1();
 
 protected:

@@ -1,5 +1,6 @@
 #include "assets/AssetFiles.h"
 
+#include "levels/Level1.h"
 #include "shapes/ShapeFile.h"
 
 #include <gtest/gtest.h>
@@ -8,19 +9,18 @@
 
 namespace {
 
-// The game shows nine 1024-pixel tiles, 40.96 units each, in two rows.
-constexpr int TILE_COUNT = 9;
-constexpr float TILE_SIZE = 40.96f;
+constexpr int TILE_COUNT = Level1::SCENERY_TILES;
+constexpr float TILE_SIZE = Level1::TILE_SIZE;
 constexpr float TILE_EDGE = 0.1f;      // sampling this close to a tile's edge is left out
 constexpr float OUTLINE_EDGE = 0.25f;  // nor this close to a terrain outline
 // The finish flag at a goal marker stands within this box right of and above it.
 constexpr float FLAG_WIDTH = 3.2f;
 constexpr float FLAG_HEIGHT = 5.2f;
 
+// Where the level shows each tile.
 PictureFrame tileFrame(int k)
 {
-    return {TILE_SIZE, TILE_SIZE, 15.05f + TILE_SIZE * static_cast<float>(k - 1),
-            k <= 5 ? 10.75f : 13.75f, false};
+    return {TILE_SIZE, TILE_SIZE, Level1::tileCentre(k).x, Level1::tileCentre(k).y, false};
 }
 
 bool wellWithin(const PictureFrame& frame, b2Vec2 p)

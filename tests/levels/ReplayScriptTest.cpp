@@ -1,7 +1,5 @@
 #include "levels/ReplayScript.h"
 
-#include "objects/ObjectKind.h"
-
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -95,25 +93,6 @@ TEST(ReplayScriptTest, APuzzleRunsFromItsLineToTheNextOrTheEnd)
     EXPECT_EQ(puzzles[1].first, 4u);
     EXPECT_EQ(puzzles[1].end, 6u);
     EXPECT_TRUE(puzzlesOf(read("wait 1\n").steps).empty());
-}
-
-TEST(ReplayScriptTest, NamesTheFiveStarsAndNothingElse)
-{
-    EXPECT_EQ(starKindNamed("bowling"), KIND_BOWLING_STAR);
-    EXPECT_EQ(starKindNamed("balance"), KIND_BALANCE_STAR);
-    EXPECT_EQ(starKindNamed("cherry"), KIND_CHERRY_STAR);
-    EXPECT_EQ(starKindNamed("skate"), KIND_SKATE_STAR);
-    EXPECT_EQ(starKindNamed("cannon"), KIND_CANNON_STAR);
-    EXPECT_EQ(starKindNamed("hazelnut"), -1);
-}
-
-TEST(ReplayScriptTest, DescribesAConditionAsTheScriptWritesIt)
-{
-    const ReplayScript script = read("expect x> 44\nuntil star bowling\nexpect hazelnut\n");
-    ASSERT_EQ(script.steps.size(), 3u);
-    EXPECT_EQ(describe(script.steps[0].condition), "x> 44");
-    EXPECT_EQ(describe(script.steps[1].condition), "star bowling");
-    EXPECT_EQ(describe(script.steps[2].condition), "hazelnut");
 }
 
 } // namespace

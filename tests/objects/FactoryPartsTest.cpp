@@ -39,34 +39,6 @@ protected:
     }
 };
 
-TEST_F(FactoryPartsTest, BowlingBallIsAHeavyBouncyCircle)
-{
-    const ObjectList made = createBowlingBall(world(), X, Y, false, nullptr);
-
-    ASSERT_EQ(made.size(), 1u);
-    EXPECT_EQ(made[0]->getKind(), KIND_PLAIN);
-    EXPECT_EQ(made[0]->getLayer(), 0);
-    EXPECT_FLOAT_EQ(made[0]->getTexture()->getWidth(), 1.7f);
-    const std::vector<b2Fixture*> fixtures = fixturesOf(made[0]->getBody());
-    ASSERT_EQ(fixtures.size(), 1u);
-    EXPECT_FLOAT_EQ(radiusOf(fixtures[0]), 0.8f);
-    EXPECT_FLOAT_EQ(fixtures[0]->GetDensity(), 3.0f);
-    EXPECT_FLOAT_EQ(fixtures[0]->GetFriction(), 0.2f);
-    EXPECT_FLOAT_EQ(fixtures[0]->GetRestitution(), 0.2f);
-}
-
-TEST_F(FactoryPartsTest, CherryIsASmallLightCircleTheBirdsLookFor)
-{
-    const ObjectList made = createCherry(world(), X, Y, false, nullptr);
-
-    ASSERT_EQ(made.size(), 1u);
-    EXPECT_EQ(made[0]->getKind(), KIND_CHERRY);
-    const std::vector<b2Fixture*> fixtures = fixturesOf(made[0]->getBody());
-    ASSERT_EQ(fixtures.size(), 1u);
-    EXPECT_FLOAT_EQ(radiusOf(fixtures[0]), 0.4f);
-    EXPECT_FLOAT_EQ(fixtures[0]->GetDensity(), 0.005f);
-}
-
 TEST_F(FactoryPartsTest, PlayerIsFoundByKindAndHangsTogetherOnItsWheel)
 {
     EXPECT_TRUE(createPlayer(world(), X, Y).empty());
