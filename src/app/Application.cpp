@@ -38,10 +38,13 @@ cApplication::cApplication()
     init();
 }
 
-// SDL goes first, as before the managers; it is shut down here rather than by
-// an exit handler, which would also run when the display is lost.
+// The level goes first, with all it made, then SDL, before the managers; SDL
+// is shut down here rather than by an exit handler, which would also run when
+// the display is lost.
 cApplication::~cApplication()
 {
+    processList->clearAll();
+    delete level;
     SDL_Quit();
     std::exit(0);
 }
@@ -49,7 +52,7 @@ cApplication::~cApplication()
 void cApplication::init()
 {
     video->open(640, 480, 32, "QUIB");
-    new Level1;
+    level = new Level1;
     SDL_AddTimer(TICK_INTERVAL_MS, tickTimer, nullptr);
     mainLoop();
 }

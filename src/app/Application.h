@@ -9,6 +9,7 @@ class cInput;
 class cAudio;
 class cProcessList;
 class cTextureManager;
+class cLevel;
 
 /// Starts the game, runs the event loop until the player quits, and ends the process.
 class cApplication final {
@@ -39,7 +40,8 @@ private:
     cVideo* video;
     cInput* input;
     [[maybe_unused]] cAudio* audio;
-    [[maybe_unused]] cProcessList* processList;
+    cProcessList* processList;
     [[maybe_unused]] cTextureManager* textureManager;
     bool quit;
+    cLevel* level = nullptr;
 };

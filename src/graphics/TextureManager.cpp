@@ -55,6 +55,16 @@ void cTextureManager::share(cTexture* texture, const std::string& name)
     sharers.push_back({texture, name});
 }
 
+cTextureManager::~cTextureManager()
+{
+    // Each picture takes itself off the lists as it goes.
+    const std::vector<cTexture*> owners = std::move(textures);
+    textures.clear();
+    for (cTexture* owner : owners) {
+        delete owner;
+    }
+}
+
 void cTextureManager::remove(cTexture* texture)
 {
     textures.erase(std::remove(textures.begin(), textures.end(), texture), textures.end());

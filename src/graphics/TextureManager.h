@@ -12,6 +12,9 @@ class cTexture;
 /// uploaded again when the window's OpenGL context is lost.
 class cTextureManager final {
 public:
+    /// Deletes the registered pictures, kept until now for later pictures to share.
+    ~cTextureManager();
+
     /// The handle of the first registered picture of that image, or 0.
     unsigned int find(const std::string& name) const;
     /// The first registered picture of that image, or null.

@@ -9,6 +9,7 @@
 #include "physics/Physics.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -41,8 +42,11 @@ cLevel::cLevel() : contactListener(this)
     sounds.hitSound = loadSound("sounds/click.wav", true);
 }
 
+// Whatever the level made goes with it: every object with its picture, and
+// the world with the bodies (its sounds are the mixer's).
 cLevel::~cLevel()
 {
+    removeObjects([](const cObject*) { return false; });
     physics::destroyWorld(world);
     world = nullptr;
 }
@@ -73,6 +77,20 @@ void cLevel::releasePicture(cTexture* picture)
         }
     }
     delete picture;
+}
+
+void cLevel::removeObjects(bool (*keep)(const cObject* object))
+{
+    std::set<cTexture*> pictures;
+    for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
+        if (!keep(object)) {
+            pictures.insert(object->getTexture());
+            delete object;
+        }
+    }
+    for (cTexture* picture : pictures) {
+        releasePicture(picture);
+    }
 }
 
 void cLevel::run(int message)

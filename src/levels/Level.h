@@ -61,6 +61,8 @@ protected:
     void renewWorld();
     /// Deletes a picture that is nobody's any more, as a destroyed object's picture goes.
     static void releasePicture(cTexture* picture);
+    /// Deletes every object but those kept, and the pictures that were only theirs.
+    static void removeObjects(bool (*keep)(const cObject* object));
 
     /// One tick: the rules, the physics step, the objects following their
     /// bodies, the drawing.

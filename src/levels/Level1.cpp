@@ -63,6 +63,9 @@ Level1::Level1() : drawing(LEVEL_DRAWING), markers(drawing.getPoints())
     buildPanelButtons();
 }
 
+// The panel's objects go with the rest of the level's.
+Level1::~Level1() { delete dragBox; }
+
 void Level1::restart()
 {
     dragBox->putBack();
@@ -85,17 +88,10 @@ void Level1::build()
 // which takes the bodies along.
 void Level1::removeContent()
 {
-    std::set<cTexture*> pictures;
-    for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
+    removeObjects([](const cObject* object) {
         const int kind = object->getKind();
-        if (kind != KIND_DRAGBOX_PANEL && kind != KIND_MUTE_BUTTON && kind != KIND_RESTART_BUTTON) {
-            pictures.insert(object->getTexture());
-            delete object;
-        }
-    }
-    for (cTexture* picture : pictures) {
-        releasePicture(picture);
-    }
+        return kind == KIND_DRAGBOX_PANEL || kind == KIND_MUTE_BUTTON || kind == KIND_RESTART_BUTTON;
+    });
 }
 
 void Level1::buildPanelButtons()

@@ -25,6 +25,7 @@ public:
     static b2Vec2 tileCentre(int k);
 
     Level1();
+    ~Level1() override;
 
 protected:
     /// Drops a carried preview and builds every object again from the drawing,

@@ -1,4 +1,3 @@
-#include "app/ProcessList.h"
 #include "app/Singleton.h"
 #include "app/Video.h"
 #include "levels/Level1.h"
@@ -6,6 +5,7 @@
 #include "objects/ObjectKind.h"
 #include "objects/ObjectList.h"
 #include "physics/Physics.h"
+#include "support/FreshGame.h"
 
 #include <box2d/b2_body.h>
 #include <box2d/b2_fixture.h>
@@ -27,15 +27,7 @@ protected:
         level = new Level1;
     }
 
-    void TearDown() override
-    {
-        for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
-            delete object;
-        }
-        Singleton<cProcessList>::instance().clearAll();
-        Singleton<cObjectList>::instance().setLevel(nullptr);
-        delete level;
-    }
+    void TearDown() override { endLevel(level); }
 
     // The one body without a picture that carries the many outlines of the level drawing.
     static bool isTerrain(b2Body* body)

@@ -5,7 +5,6 @@
 #include "app/ProcessList.h"
 #include "app/Singleton.h"
 #include "levels/Level.h"
-#include "objects/Object.h"
 #include "objects/ObjectList.h"
 
 #include <SDL_mixer.h>
@@ -13,9 +12,6 @@
 void endLevel(cLevel* level)
 {
     Singleton<cProcessList>::instance().clearAll();
-    for (cObject* object : Singleton<cObjectList>::instance().getAll()) {
-        delete object;
-    }
     delete level;
     Singleton<cObjectList>::instance().setLevel(nullptr);
     Singleton<cInput>::instance() = cInput();
