@@ -62,3 +62,10 @@ cObject* LevelTest::addMuteButton(float x, float y)
 }
 
 cDragBox* LevelTest::addDragBox() { return new cDragBox(level); }
+
+void LevelTest::expectTint(const cObject* object, float red, float green, float blue)
+{
+    EXPECT_FLOAT_EQ(object->getTexture()->getRed(), red);
+    EXPECT_FLOAT_EQ(object->getTexture()->getGreen(), green);
+    EXPECT_FLOAT_EQ(object->getTexture()->getBlue(), blue);
+}

@@ -33,6 +33,8 @@ protected:
     static cObject* addStar(int kind, ObjectFactory factory, float x, float y);
     static cObject* addMuteButton(float x, float y);
     static cDragBox* addDragBox();
+    /// The object's picture is tinted so in red, green and blue.
+    static void expectTint(const cObject* object, float red, float green, float blue);
 
     static FlatLevel* level;
 };

@@ -74,6 +74,19 @@ bool nearOrInside(b2Vec2 p, const Outlines& outlines)
     return false;
 }
 
+// Points across the whole picture, just inside its edges.
+std::vector<b2Vec2> gridOver(const PictureFrame& frame)
+{
+    std::vector<b2Vec2> points;
+    for (int i = 0; i <= GRID; ++i) {
+        for (int j = 0; j <= GRID; ++j) {
+            points.emplace_back(frame.x + frame.width * (float(i) / GRID - 0.5f) * 0.99f,
+                                frame.y + frame.height * (float(j) / GRID - 0.5f) * 0.99f);
+        }
+    }
+    return points;
+}
+
 b2Vec2 localOf(const cObject* part, const cObject* whole)
 {
     return part->getBody()->GetPosition() - whole->getBody()->GetPosition();
@@ -129,13 +142,9 @@ TEST_P(PictureOfBody, IsOpaqueWellInsideEveryShapeAndClearAwayFromThemWhereItSho
             EXPECT_GT(picture.alphaAtWorld(frame, p), OPAQUE) << "at " << p.x << ", " << p.y;
         }
     }
-    for (int i = 0; i <= GRID && GetParam().onlyOutlines; ++i) {
-        for (int j = 0; j <= GRID; ++j) {
-            const b2Vec2 p(frame.x + frame.width * (float(i) / GRID - 0.5f) * 0.99f,
-                           frame.y + frame.height * (float(j) / GRID - 0.5f) * 0.99f);
-            if (!nearOrInside(p, outlines)) {
-                EXPECT_LT(picture.alphaAtWorld(frame, p), CLEAR) << "at " << p.x << ", " << p.y;
-            }
+    for (const b2Vec2& p : GetParam().onlyOutlines ? gridOver(frame) : std::vector<b2Vec2>()) {
+        if (!nearOrInside(p, outlines)) {
+            EXPECT_LT(picture.alphaAtWorld(frame, p), CLEAR) << "at " << p.x << ", " << p.y;
         }
     }
 }
@@ -166,15 +175,11 @@ TEST_F(PlayerPictures, TheWheelsRimIsAtItsEdgeAndTheSquirrelRunsInsideIt)
     const PictureFrame frame = frameOf(squirrel);
     const b2Vec2 wheelCentre = localOf(wheel, squirrel);
     int shown = 0;
-    for (int i = 0; i <= GRID; ++i) {
-        for (int j = 0; j <= GRID; ++j) {
-            const b2Vec2 p(frame.x + frame.width * (float(i) / GRID - 0.5f) * 0.99f,
-                           frame.y + frame.height * (float(j) / GRID - 0.5f) * 0.99f);
-            const int alpha = rider.alphaAtWorld(frame, p);
-            shown += alpha > OPAQUE;
-            if (b2Distance(p, wheelCentre) > radius) {
-                EXPECT_LT(alpha, CLEAR) << "at " << p.x << ", " << p.y;
-            }
+    for (const b2Vec2& p : gridOver(frame)) {
+        const int alpha = rider.alphaAtWorld(frame, p);
+        shown += alpha > OPAQUE;
+        if (b2Distance(p, wheelCentre) > radius) {
+            EXPECT_LT(alpha, CLEAR) << "at " << p.x << ", " << p.y;
         }
     }
     EXPECT_GT(shown, (GRID + 1) * (GRID + 1) / 10);
