@@ -1,6 +1,6 @@
 # The game as a player meets it: real keys and mouse through the X server,
 # judged by what the window shows; it quits under LeakSanitizer, and nothing it
-# allocated may be lost but what it keeps for good (tests/e2e/leaks.supp).
+# allocated may be lost (tests/e2e/leaks.supp names only what D-Bus keeps).
 . "$(dirname "$0")/lib/common.sh"
 
 # Window pixels of the drag box's first tool slot and of the mute button.
