@@ -19,6 +19,9 @@ const b2Vec2 NO_OFFSET(0.0f, 0.0f);
 // a few units and stops near where it was let go, while the arrow's
 // torque still reaches the wheel's speed limit.
 constexpr float WHEEL_ANGULAR_DAMPING = 3.0f;
+// A balance's beam outweighs the wheel: a beam lighter than the wheel or the
+// ball, pressed between them and the ground, sank half a unit into the wheel.
+constexpr float BEAM_DENSITY = 3.0f;
 
 cObject* makeObject(int layer, int kind, const char* image, float size, b2Vec2 offset)
 {
@@ -190,7 +193,9 @@ ObjectList createBalance(b2World* world, float x, float y, bool preview, const b
 
     cObject* beam = makeObject(0, KIND_PLAIN, "images/balance.png", 4.5f, NO_OFFSET);
     b2Body* beamBody = makeBody(world, beam, anchor, preview);
-    cShapeFile("shapes/balance.svg").addShapes(beamBody, def);
+    physics::ShapeDef beamDef = def;
+    beamDef.density = BEAM_DENSITY;
+    cShapeFile("shapes/balance.svg").addShapes(beamBody, beamDef);
     physics::setMassFromShapes(beamBody);
     physics::createRevoluteJoint(world, pivotBody, beamBody, anchor, !preview, -QUARTER_TURN_HALF,
                                  QUARTER_TURN_HALF);
