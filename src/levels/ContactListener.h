@@ -5,7 +5,7 @@
 
 #include <box2d/b2_world_callbacks.h>
 
-#include <tuple>
+#include <utility>
 #include <vector>
 
 class b2World;
@@ -18,20 +18,35 @@ class ContactListener final : public b2ContactListener {
 public:
     explicit ContactListener(cLevel* level) : level(level) {}
 
+    void BeginContact(b2Contact* contact) override;
     void EndContact(b2Contact* contact) override;
     /// Records every point touching after a step, as added or persisted.
     void recordTouching(b2World* world);
     /// Forgets the points of the last step, for a world that starts afresh.
-    void forget() { previous.clear(); }
+    void forget();
 
 private:
-    using PointKey = std::tuple<const b2Fixture*, const b2Fixture*, uint32>;
+    using FixturePair = std::pair<const b2Fixture*, const b2Fixture*>;
+    struct PointKey {
+        FixturePair fixtures;
+        uint32 id;
+    };
+
+    /// Whether the touch of these fixtures went on from the last step without
+    /// a break, and then whether it already had a point of this id.
+    bool touchedSinceLastStep(const FixturePair& fixtures) const;
+    bool hadPoint(const FixturePair& fixtures, uint32 id);
 
     cLevel* level;
-    // The points of the last step, sorted, and those of this one as they come.
+    // The points of the last step and of this one, in the world's contact
+    // order. A touch that went on without a break kept its place in that
+    // order, so one walk along the last step's points finds them all; a touch
+    // that began in the step is new whatever its fixtures' addresses were.
     // Lists that keep their room from tick to tick: the step's bookkeeping
     // allocates nothing once they have grown.
     std::vector<PointKey> previous;
     std::vector<PointKey> current;
+    std::size_t previousCursor = 0;
+    std::vector<FixturePair> begun;
     std::vector<physics::TouchPoint> touching;
 };
