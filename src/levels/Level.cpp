@@ -61,6 +61,7 @@ void cLevel::renewWorld()
     // from the old one would pass for a touch in the new one.
     contactPointCount = 0;
     contactListener.forget();
+    ropesFoundAt.reset();
 }
 
 // A picture made for an object goes with it, unless another object still shows
@@ -117,6 +118,7 @@ void cLevel::destroyBody(b2Body* body)
     // the buffer gains removal points naming the body; those must not lead
     // into freed memory, nor to a new body that reuses the address.
     world->DestroyBody(body);
+    ropesFoundAt.reset();
     for (int i = 0; i < contactPointCount; ++i) {
         ContactPoint& point = contactPoints[i];
         if (point.body1 == body) {

@@ -83,6 +83,7 @@ private:
     void noteMeal(b2Body* cherryBody, b2Body* birdBody, const std::vector<cObject*>& birds);
     void collectHazelnut(const b2Body* wheel);
     void layRopes();
+    void findRopes();
     void moveBackground();
     void switchMute();
     void applyMute();
@@ -109,4 +110,17 @@ private:
         cObject* bird;
     };
     std::vector<Meal> meals;
+    std::vector<const b2Body*> birdBodies;
+    // The ropes with pictures and where their bodies stood when the pictures
+    // were last laid: most hang still, and a picture is laid again only after
+    // a body moved. Found again after the objects or the bodies changed.
+    struct Rope {
+        b2Joint* joint;
+        cObject* picture;
+        const b2Body* bodies[2];
+        b2Transform poses[2];
+        bool laid;
+    };
+    std::vector<Rope> ropes;
+    std::optional<uint64_t> ropesFoundAt;
 };

@@ -65,6 +65,14 @@ cObject* objectOfKind(b2Body* body, int kind)
     return object && object->getKind() == kind && object->getBody() == body ? object : nullptr;
 }
 
+// An anchor is a fixed point of its body: while both bodies stand where they
+// stood, the rope between them lies where it lay.
+bool samePose(const b2Body* body, const b2Transform& pose)
+{
+    const b2Transform& now = body->GetTransform();
+    return now.p.x == pose.p.x && now.p.y == pose.p.y && now.q.s == pose.q.s && now.q.c == pose.q.c;
+}
+
 b2Body* bodyOfFirst(int kind)
 {
     cObject* object = registry().getFirstOfKind(kind);
@@ -129,8 +137,11 @@ bool cLevel::restartAsked()
     if (input().keyPressed(KEY_R)) {
         return true;
     }
+    if (!input().clicked()) {
+        return false;
+    }
     const cObject* button = registry().getFirstOfKind(KIND_RESTART_BUTTON);
-    return button && input().clicked() && button->containsPoint(input().mouseX(), input().mouseY(), 0.0f);
+    return button && button->containsPoint(input().mouseX(), input().mouseY(), 0.0f);
 }
 
 bool cLevel::isGrounded(const b2Body* wheel, const b2Body* squirrel, const b2Body* foot) const
@@ -190,10 +201,15 @@ void cLevel::roll(b2Body* wheel, b2Body* squirrel, bool grounded, float directio
 void cLevel::hoverAndRemove()
 {
     const float mx = input().mouseX(), my = input().mouseY();
-    for (cObject* object : registry().inOrderRemovable()) {
+    const ObjectList& removables = registry().inOrderRemovable();
+    for (cObject* object : removables) {
         if (object->getTexture()) {
             object->getTexture()->setTint(0.0f, 0.0f, 0.0f);
         }
+    }
+    // Only a placed object answers the mouse: with none, the world need not be asked.
+    if (removables.empty()) {
+        return;
     }
     b2AABB box;
     box.lowerBound.Set(mx - MOUSE_BOX_HALF, my - MOUSE_BOX_HALF);
@@ -238,13 +254,29 @@ void cLevel::collectStars(const b2Body* wheel)
 // One pass over the contact points finds every cherry on a bird. Each one
 // reddens the first bird in registry order that it touches, and the cherries
 // go in registry order, as when every cherry is asked about every bird.
+// Only a point with a bird's body on it is looked at closer: reaching every
+// body's object cost more than the rest of the rules.
 void cLevel::feedBirds()
 {
     const ObjectList& birds = registry().inOrderOfKind(KIND_BIRD);
+    birdBodies.clear();
+    for (const cObject* bird : birds) {
+        if (bird->getBody()) {
+            birdBodies.push_back(bird->getBody());
+        }
+    }
     meals.clear();
-    for (int i = 0; i < contactPointCount && !birds.empty(); ++i) {
-        noteMeal(contactPoints[i].body1, contactPoints[i].body2, birds);
-        noteMeal(contactPoints[i].body2, contactPoints[i].body1, birds);
+    const auto isBirdBody = [this](const b2Body* body) {
+        return std::find(birdBodies.begin(), birdBodies.end(), body) != birdBodies.end();
+    };
+    for (int i = 0; i < contactPointCount && !birdBodies.empty(); ++i) {
+        const ContactPoint& point = contactPoints[i];
+        if (isBirdBody(point.body2)) {
+            noteMeal(point.body1, point.body2, birds);
+        }
+        if (isBirdBody(point.body1)) {
+            noteMeal(point.body2, point.body1, birds);
+        }
     }
     if (meals.empty()) {
         return;
@@ -295,18 +327,36 @@ void cLevel::collectHazelnut(const b2Body* wheel)
 
 void cLevel::layRopes()
 {
-    for (b2Joint* joint = world->GetJointList(); joint; joint = joint->GetNext()) {
-        auto* picture = static_cast<cObject*>(physics::userData(joint));
-        if (!picture || picture->getKind() != KIND_JOINT_PICTURE) {
+    if (ropesFoundAt != registry().generation()) {
+        findRopes();
+    }
+    for (Rope& rope : ropes) {
+        if (rope.laid && samePose(rope.bodies[0], rope.poses[0]) && samePose(rope.bodies[1], rope.poses[1])) {
             continue;
         }
-        const b2Vec2 a1 = joint->GetAnchorA(), a2 = joint->GetAnchorB();
-        picture->setPosition(0.5f * (a1.x + a2.x), 0.5f * (a1.y + a2.y));
-        if (cTexture* texture = picture->getTexture()) {
+        const b2Vec2 a1 = rope.joint->GetAnchorA(), a2 = rope.joint->GetAnchorB();
+        rope.picture->setPosition(0.5f * (a1.x + a2.x), 0.5f * (a1.y + a2.y));
+        if (cTexture* texture = rope.picture->getTexture()) {
             texture->setAngle(ropeAngle(a1, a2));
             texture->setSize(ROPE_PICTURE_WIDTH, (a2 - a1).Length());
         }
+        for (int end = 0; end < 2; ++end) {
+            rope.poses[end] = rope.bodies[end]->GetTransform();
+        }
+        rope.laid = true;
     }
+}
+
+void cLevel::findRopes()
+{
+    ropes.clear();
+    for (b2Joint* joint = world->GetJointList(); joint; joint = joint->GetNext()) {
+        auto* picture = static_cast<cObject*>(physics::userData(joint));
+        if (picture && picture->getKind() == KIND_JOINT_PICTURE) {
+            ropes.push_back({joint, picture, {joint->GetBodyA(), joint->GetBodyB()}, {}, false});
+        }
+    }
+    ropesFoundAt = registry().generation();
 }
 
 // The background repeats every BACKGROUND_REPEAT units from a point that moves
@@ -335,8 +385,11 @@ void cLevel::switchMute()
         muted = !muted;
         return;
     }
+    if (!input().clicked()) {
+        return;
+    }
     cObject* button = registry().getFirstOfKind(KIND_MUTE_BUTTON);
-    if (button && input().clicked() && button->containsPoint(input().mouseX(), input().mouseY(), 0.0f)) {
+    if (button && button->containsPoint(input().mouseX(), input().mouseY(), 0.0f)) {
         muted = !muted;
     }
 }

@@ -22,13 +22,13 @@ void cObjectList::remove(cObject* object)
     auto found = std::find(objects.begin(), objects.end(), object);
     if (found != objects.end()) {
         objects.erase(found);
-        stale = true;
+        markChanged();
     }
 }
 
 void cObjectList::sort()
 {
-    stale = true;
+    markChanged();
     // Stable, so that a replay of the same inputs always draws and finds in the same order.
     std::stable_sort(objects.begin(), objects.end(),
                      [](const cObject* a, const cObject* b) { return a->getLayer() < b->getLayer(); });
@@ -36,8 +36,11 @@ void cObjectList::sort()
 
 cObject* cObjectList::getFirstOfKind(int kind) const
 {
-    const ObjectList& found = inOrderOfKind(kind);
-    return found.empty() ? nullptr : found.front();
+    if (stale) {
+        index();
+    }
+    return kind >= 0 && static_cast<size_t>(kind) < firstOfKind.size() ? firstOfKind[static_cast<size_t>(kind)]
+                                                                        : nullptr;
 }
 
 ObjectList cObjectList::getAllOfKind(int kind) const { return inOrderOfKind(kind); }
@@ -78,6 +81,10 @@ void cObjectList::index() const
             byKind.resize(static_cast<size_t>(kind) + 1);
         }
         byKind[static_cast<size_t>(kind)].push_back(object);
+    }
+    firstOfKind.assign(byKind.size(), nullptr);
+    for (size_t kind = 0; kind < byKind.size(); ++kind) {
+        firstOfKind[kind] = byKind[kind].empty() ? nullptr : byKind[kind].front();
     }
     stale = false;
 }

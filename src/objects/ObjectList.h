@@ -2,6 +2,8 @@
 
 #include "objects/ObjectFactory.h"
 
+#include <cstdint>
+
 class b2Body;
 class cLevel;
 
@@ -13,7 +15,10 @@ public:
     /// Restores layer order after an object changed its layer.
     void sort();
     /// Files the objects again after one of them changed what it is filed under.
-    void reindex() { stale = true; }
+    void reindex() { markChanged(); }
+    /// Counts the changes of who is filed and how, so that a keeper of
+    /// objects found here knows when to look again.
+    uint64_t generation() const { return changes; }
 
     /// A copy, so that callers may delete objects while they walk it.
     ObjectList getAll() const { return objects; }
@@ -41,6 +46,11 @@ public:
     void syncAll();
 
 private:
+    void markChanged()
+    {
+        stale = true;
+        ++changes;
+    }
     void index() const;
     template <class Match>
     bool anyPoint(Match match) const;
@@ -51,8 +61,11 @@ private:
     // and go a few times a game: the index is rebuilt on the first look after
     // a change.
     mutable std::vector<ObjectList> byKind;
+    // The first of each kind side by side: the rules ask for several each tick.
+    mutable ObjectList firstOfKind;
     mutable ObjectList removables;
     mutable bool stale = true;
+    uint64_t changes = 0;
 };
 
 /// Draws every object that has a picture, lowest layer first.
