@@ -19,9 +19,10 @@ const b2Vec2 NO_OFFSET(0.0f, 0.0f);
 // a few units and stops near where it was let go, while the arrow's
 // torque still reaches the wheel's speed limit.
 constexpr float WHEEL_ANGULAR_DAMPING = 3.0f;
-// A balance's beam outweighs the wheel: a beam lighter than the wheel or the
-// ball, pressed between them and the ground, sank half a unit into the wheel.
-constexpr float BEAM_DENSITY = 3.0f;
+// A balance's beam outweighs the wheel, about as heavy as the bowling ball: a
+// lighter beam, pressed between either of them and the ground, sank up to half
+// a unit into the wheel.
+constexpr float BEAM_DENSITY = 5.0f;
 
 cObject* makeObject(int layer, int kind, const char* image, float size, b2Vec2 offset)
 {
