@@ -17,7 +17,6 @@ namespace {
 
 constexpr Uint32 WINDOW_FLAGS = SDL_HWSURFACE | SDL_OPENGL | SDL_ASYNCBLIT | SDL_RESIZABLE | SDL_HWPALETTE;
 const char* const ICON = "images/quib.png";
-constexpr int DEPTH_BITS = 16;
 
 [[noreturn]] void fail(const char* message, bool quitSdl)
 {
@@ -100,8 +99,9 @@ void cVideo::createWindow()
     desktopWidth = info->current_w;
     desktopHeight = info->current_h;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    // The drawing pass lets opaque pictures hide what lies behind them by depth.
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, DEPTH_BITS);
+    // The pictures are painted from the back and hide by skipping what lies
+    // behind them: a depth buffer would only cost its clearing and testing.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     screen = SDL_SetVideoMode(widthPx, heightPx, bpp, flags);
     if (!screen) {
         fail("Video mode set failed: ", true);
@@ -168,6 +168,6 @@ void cVideo::project()
     glOrtho(camera.x() - halfW, camera.x() + halfW, camera.y() - halfH, camera.y() + halfH, -1.0, 1.0);
 }
 
-void cVideo::clear() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+void cVideo::clear() { glClear(GL_COLOR_BUFFER_BIT); }
 
 void cVideo::swap() { SDL_GL_SwapBuffers(); }

@@ -13,7 +13,7 @@ public:
     enum Cell : unsigned char { EMPTY, COVERING, BLENDED };
 
     /// Cells of this many texels a side; the last row and column may be narrower.
-    static constexpr int CELL_TEXELS = 64;
+    static constexpr int CELL_TEXELS = 32;
 
     /// Judges the pixels of an uploadable surface (R, G, B and maybe A bytes).
     explicit cCoverage(SDL_Surface* surface);

@@ -12,6 +12,7 @@
 #include <SDL_opengl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -141,6 +142,7 @@ void cTexture::draw()
 {
     drawPart(OPAQUE_PART);
     drawPart(SEE_THROUGH_PART);
+    hiddenJudged = false;
 }
 
 void cTexture::drawPart(Part part)
@@ -178,6 +180,10 @@ void cTexture::drawCells(Part part) const
     const bool split = alpha >= 1.0f && angle == 0.0f;
     if (part == OPAQUE_PART && split) {
         glDisable(GL_BLEND);
+        // Plain texels cost the renderer less than texels times a white colour.
+        if (red == 0.0f && green == 0.0f && blue == 0.0f) {
+            glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+        }
         drawCellsWhere(true, false);
         glEnable(GL_BLEND);
     } else if (part == SEE_THROUGH_PART) {
@@ -188,20 +194,22 @@ void cTexture::drawCells(Part part) const
 // The covering or the blended cells or both, in runs along each row.
 void cTexture::drawCellsWhere(bool covering, bool blended) const
 {
-    const auto wanted = [covering, blended](cCoverage::Cell cell) {
-        return (covering && cell == cCoverage::COVERING) || (blended && cell == cCoverage::BLENDED);
+    const auto wanted = [this, covering, blended](int column, int row) {
+        const cCoverage::Cell cell = coverage->at(column, row);
+        return ((covering && cell == cCoverage::COVERING) || (blended && cell == cCoverage::BLENDED)) &&
+               !isHidden(column, row);
     };
     glBegin(GL_QUADS);
     for (int row = 0; row < coverage->rows(); ++row) {
         const float t0 = coverage->rowStart(row);
         const float t1 = coverage->rowStart(row + 1);
         for (int column = 0; column < coverage->columns();) {
-            if (!wanted(coverage->at(column, row))) {
+            if (!wanted(column, row)) {
                 ++column;
                 continue;
             }
             const int first = column;
-            while (column < coverage->columns() && wanted(coverage->at(column, row))) {
+            while (column < coverage->columns() && wanted(column, row)) {
                 ++column;
             }
             drawSpan(coverage->columnStart(first), coverage->columnStart(column), t0, t1);
@@ -212,22 +220,96 @@ void cTexture::drawCellsWhere(bool covering, bool blended) const
 
 // Texture coordinates (s, t) across the picture; row 0 of the image is its
 // top, and the world's y axis points up.
-void cTexture::drawSpan(float s0, float s1, float t0, float t1) const
+cTexture::Corners cTexture::cornersOf(float s0, float s1, float t0, float t1) const
 {
     const float hw = width * 0.5f * (mirrorX ? -1.0f : 1.0f);
     const float hh = height * 0.5f * (mirrorY ? -1.0f : 1.0f);
-    const float left = (2.0f * s0 - 1.0f) * hw;
-    const float right = (2.0f * s1 - 1.0f) * hw;
-    const float top = (1.0f - 2.0f * t0) * hh;
-    const float bottom = (1.0f - 2.0f * t1) * hh;
+    return {(2.0f * s0 - 1.0f) * hw, (2.0f * s1 - 1.0f) * hw, (1.0f - 2.0f * t0) * hh, (1.0f - 2.0f * t1) * hh};
+}
+
+void cTexture::drawSpan(float s0, float s1, float t0, float t1) const
+{
+    const Corners at = cornersOf(s0, s1, t0, t1);
     glTexCoord2f(s0, t0);
-    glVertex2f(left, top);
+    glVertex2f(at.left, at.top);
     glTexCoord2f(s1, t0);
-    glVertex2f(right, top);
+    glVertex2f(at.right, at.top);
     glTexCoord2f(s1, t1);
-    glVertex2f(right, bottom);
+    glVertex2f(at.right, at.bottom);
     glTexCoord2f(s0, t1);
-    glVertex2f(left, bottom);
+    glVertex2f(at.left, at.bottom);
+}
+
+bool cTexture::isHidden(int column, int row) const
+{
+    return hiddenJudged && hiddenCells[static_cast<std::size_t>(row * coverage->columns() + column)] != 0;
+}
+
+void cTexture::judgeHidden(const cOcclusion& occlusion, float originX, float originY)
+{
+    hiddenJudged = coverage && angle == 0.0f;
+    if (!hiddenJudged) {
+        return;
+    }
+    hiddenCells.resize(static_cast<std::size_t>(coverage->columns() * coverage->rows()));
+    for (int row = 0; row < coverage->rows(); ++row) {
+        for (int column = 0; column < coverage->columns(); ++column) {
+            const cOcclusion::Area area = areaOf(originX, originY, coverage->columnStart(column),
+                                                 coverage->columnStart(column + 1), coverage->rowStart(row),
+                                                 coverage->rowStart(row + 1));
+            hiddenCells[static_cast<std::size_t>(row * coverage->columns() + column)] =
+                coverage->at(column, row) != cCoverage::EMPTY && occlusion.hides(area);
+        }
+    }
+}
+
+// Each run of covering cells in a row goes down as far as the rows below cover
+// it too: the occlusion's blocks across the line between two rows are hidden
+// only by an area that spans the line.
+void cTexture::hideBehind(cOcclusion& occlusion, float originX, float originY) const
+{
+    if (!coverage || angle != 0.0f || alpha < 1.0f) {
+        return;
+    }
+    for (int row = 0; row < coverage->rows(); ++row) {
+        for (int column = 0; column < coverage->columns();) {
+            if (coverage->at(column, row) != cCoverage::COVERING) {
+                ++column;
+                continue;
+            }
+            const int first = column;
+            while (column < coverage->columns() && coverage->at(column, row) == cCoverage::COVERING) {
+                ++column;
+            }
+            occlusion.cover(coveringBlock(originX, originY, first, column, row));
+        }
+    }
+}
+
+cOcclusion::Area cTexture::coveringBlock(float originX, float originY, int first, int end, int row) const
+{
+    const auto covers = [this, first, end](int below) {
+        for (int column = first; column < end; ++column) {
+            if (coverage->at(column, below) != cCoverage::COVERING) {
+                return false;
+            }
+        }
+        return true;
+    };
+    int last = row;
+    while (last + 1 < coverage->rows() && covers(last + 1)) {
+        ++last;
+    }
+    return areaOf(originX, originY, coverage->columnStart(first), coverage->columnStart(end),
+                  coverage->rowStart(row), coverage->rowStart(last + 1));
+}
+
+cOcclusion::Area cTexture::areaOf(float originX, float originY, float s0, float s1, float t0, float t1) const
+{
+    const Corners at = cornersOf(s0, s1, t0, t1);
+    const float centreX = originX + x, centreY = originY + y;
+    return {centreX + std::min(at.left, at.right), centreY + std::min(at.top, at.bottom),
+            centreX + std::max(at.left, at.right), centreY + std::max(at.top, at.bottom)};
 }
 
 // One positive component makes the whole tint a colour added to the image

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "graphics/Occlusion.h"
+
 #include <SDL.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class cCoverage;
 
@@ -32,15 +35,17 @@ public:
     void loadLater(const std::string& name);
     /// The image this picture waits for; empty when it waits for none.
     const std::string& getWaitingName() const { return waitingName; }
-    /// The parts of a picture that can be drawn apart: what covers everything
-    /// under it, painted without blending, and the rest.
-    enum Part { OPAQUE_PART, SEE_THROUGH_PART };
-
-    /// Draws the quad around the current origin, offset by (x, y).
+    /// Draws the quad around the current origin, offset by (x, y), without
+    /// the cells judged hidden since the last draw.
     void draw();
-    /// Draws one part of the quad: the opaque parts of all pictures can go
-    /// first, nearest first, so that the renderer skips what they hide.
-    void drawPart(Part part);
+
+    /// Judges which cells of the picture, drawn upright at the world point
+    /// (originX, originY), lie wholly behind what the occlusion holds; the
+    /// next draw skips them. A turned picture is drawn whole.
+    void judgeHidden(const cOcclusion& occlusion, float originX, float originY);
+    /// Hides behind this picture, drawn upright at (originX, originY), what its
+    /// covering cells cover. A turned or faded picture hides nothing.
+    void hideBehind(cOcclusion& occlusion, float originX, float originY) const;
 
     void setSize(float width, float height);
     void setAngle(float degrees);
@@ -75,11 +80,29 @@ public:
     void forgetLostHandle() { id = 0; }
 
 private:
+    /// The parts of a picture drawn apart: what covers everything under it,
+    /// painted without blending, and the rest.
+    enum Part { OPAQUE_PART, SEE_THROUGH_PART };
+
     void upload(SDL_Surface* surface);
+    void drawPart(Part part);
     void applyTint() const;
     void drawCells(Part part) const;
     void drawCellsWhere(bool covering, bool blended) const;
+    /// The quad's corners around its centre for the image between texture
+    /// coordinates (s0, t0) and (s1, t1); mirrored, left lies right of right.
+    struct Corners {
+        float left, right, top, bottom;
+    };
+    Corners cornersOf(float s0, float s1, float t0, float t1) const;
     void drawSpan(float s0, float s1, float t0, float t1) const;
+    bool isHidden(int column, int row) const;
+    /// Where the image between texture coordinates (s0, t0) and (s1, t1) lies
+    /// when the picture is drawn upright at the world point (originX, originY).
+    cOcclusion::Area areaOf(float originX, float originY, float s0, float s1, float t0, float t1) const;
+    /// The covering cells from the run of columns [first, end) in a row down to
+    /// the last row below that covers the same columns.
+    cOcclusion::Area coveringBlock(float originX, float originY, int first, int end, int row) const;
 
     unsigned int id = 0;
     std::string name;
@@ -97,4 +120,7 @@ private:
     float alpha = 1.0f;
     // Which parts of the image paint anything; shared with every picture of it.
     std::shared_ptr<const cCoverage> coverage;
+    // One flag a cell, set by judgeHidden for the next draw only.
+    std::vector<unsigned char> hiddenCells;
+    bool hiddenJudged = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/Camera.h"
 #include "app/Singleton.h"
+#include "graphics/Occlusion.h"
 #include "graphics/Texture.h"
 #include "levels/Level.h"
 #include "objects/Object.h"
@@ -143,9 +144,6 @@ namespace {
 // camera may have moved since: this much farther is still drawn.
 constexpr float VIEW_MARGIN = 4.0f;
 constexpr float DEGREES_TO_RADIANS = 3.14159265f / 180.0f;
-// The depths the objects are spread over, inside the view's -1 to 1.
-constexpr float FARTHEST = -0.99f;
-constexpr float DEPTH_SPAN = 1.98f;
 
 // Pictures outside the view still cost the renderer their setup, and a picture
 // that waits for its image is read only once it comes into view.
@@ -161,42 +159,46 @@ bool isInView(const cObject* object, const cTexture* texture)
            std::fabs(centreY - camera.y()) <= camera.halfHeight() + reach;
 }
 
-// Each object stands at its own depth, later ones nearer, within the view's
-// depth range of -1 to 1.
-void drawPart(const cObject* object, cTexture* texture, float depth, cTexture::Part part)
+void drawPicture(const cObject* object, cTexture* texture)
 {
     glPushMatrix();
-    glTranslatef(object->getX(), object->getY(), depth);
+    glTranslatef(object->getX(), object->getY(), 0.0f);
     glRotatef(texture->getAngle(), 0.0f, 0.0f, 1.0f);
-    texture->drawPart(part);
+    texture->draw();
     glPopMatrix();
+}
+
+// Whatever may be shown: the view and its margin.
+cOcclusion::Area watchedArea()
+{
+    const cCamera& camera = Singleton<cCamera>::instance();
+    const float halfWidth = camera.halfWidth() + VIEW_MARGIN;
+    const float halfHeight = camera.halfHeight() + VIEW_MARGIN;
+    return {camera.x() - halfWidth, camera.y() - halfHeight, camera.x() + halfWidth, camera.y() + halfHeight};
 }
 
 } // namespace
 
-// The opaque parts of every picture go first, nearest first, each at its own
-// depth: the renderer then skips the pixels they hide instead of painting them
-// over and over (the sky under the ground). The see-through parts follow in
-// layer order, over whatever lies behind them and under whatever is in front.
+// The pictures are judged nearest first, each skipping the cells that nearer
+// ones hide, then painted from the back, each over what lies behind it. The
+// sky under the ground is never painted, and a software renderer pays for
+// every pixel it paints, covered later or not.
 void drawAllObjects()
 {
     const ObjectList& objects = Singleton<cObjectList>::instance().inOrder();
-    const float step = DEPTH_SPAN / static_cast<float>(objects.size() + 1);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
+    cOcclusion& occlusion = Singleton<cOcclusion>::instance();
+    occlusion.reset(watchedArea());
     for (std::size_t i = objects.size(); i-- > 0;) {
         cTexture* texture = objects[i]->getTexture();
         if (texture && isInView(objects[i], texture)) {
-            drawPart(objects[i], texture, FARTHEST + step * static_cast<float>(i + 1), cTexture::OPAQUE_PART);
+            texture->judgeHidden(occlusion, objects[i]->getX(), objects[i]->getY());
+            texture->hideBehind(occlusion, objects[i]->getX(), objects[i]->getY());
         }
     }
-    glDepthMask(GL_FALSE);
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        cTexture* texture = objects[i]->getTexture();
-        if (texture && isInView(objects[i], texture)) {
-            drawPart(objects[i], texture, FARTHEST + step * static_cast<float>(i + 1), cTexture::SEE_THROUGH_PART);
+    for (const cObject* object : objects) {
+        cTexture* texture = object->getTexture();
+        if (texture && isInView(object, texture)) {
+            drawPicture(object, texture);
         }
     }
-    glDepthMask(GL_TRUE);
-    glDisable(GL_DEPTH_TEST);
 }

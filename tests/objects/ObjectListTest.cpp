@@ -271,4 +271,37 @@ TEST_F(ObjectListTest, OnlyPicturesInTheViewAreDrawn)
     }
 }
 
+// A picture is skipped cell by cell where nearer pictures hide it, but only
+// where they paint opaque: not behind their empty or see-through parts,
+// wherever a mirror puts those, nor behind a turned or faded picture.
+TEST_F(ObjectListTest, APictureIsSkippedOnlyWhereANearerOnePaintsOpaque)
+{
+    TestWindow& window = TestWindow::get();
+    window.clear();
+    const char* const corners = QUIB_TEST_DATA_DIR "/images/corners.png";
+    const char* const cells = QUIB_TEST_DATA_DIR "/images/cells.png";
+    // Far: quadrants of 8 units around the origin, nothing, red, half green and blue.
+    cTexture far(cells, 16.0f, 16.0f, 0.0f, 0.0f, 0.0f, false, false);
+    make(0)->setTexture(&far);
+    // Over the red quadrant, mirrored: red, nothing, blue, half green.
+    cTexture mirrored(cells, 8.0f, 8.0f, 4.0f, 4.0f, 0.0f, false, true);
+    make(1)->setTexture(&mirrored);
+    // Half turned about its object, over the half green quadrant: blue, half green, red, nothing.
+    cTexture turned(cells, 8.0f, 8.0f, 4.0f, 4.0f, 180.0f, false, false);
+    make(1)->setTexture(&turned);
+    // Over the blue quadrant, at half opacity: steel at the top left.
+    cTexture faded(corners, 8.0f, 8.0f, 4.0f, -4.0f, 0.0f, false, false);
+    faded.setAlpha(0.5f);
+    make(1)->setTexture(&faded);
+
+    drawAllObjects();
+
+    EXPECT_TRUE(colorNear(window.pixelAt(2.0f, 2.0f), {40, 60, 220, 255})) << "the mirrored picture's blue";
+    EXPECT_TRUE(colorNear(window.pixelAt(6.0f, 6.0f), {220, 40, 40, 255})) << "far, behind nothing";
+    EXPECT_TRUE(colorNear(window.pixelAt(6.0f, 2.0f), {130, 120, 50, 255})) << "half green over far";
+    EXPECT_TRUE(colorNear(window.pixelAt(-2.0f, -6.0f), {127, 213, 155, 255})) << "far, behind the turned nothing";
+    EXPECT_TRUE(colorNear(window.pixelAt(-2.0f, -2.0f), {83, 206, 107, 255})) << "half green over far";
+    EXPECT_TRUE(colorNear(window.pixelAt(3.0f, -3.0f), {70, 105, 210, 255})) << "faded steel over far";
+}
+
 } // namespace
