@@ -26,7 +26,7 @@ void cTable::row(const std::string& label, const std::string& first, const std::
 
 std::string cTable::ms(int64_t ns) { return format("%.1f", static_cast<double>(ns) / 1e6); }
 
-std::string cTable::us(int64_t ns) { return format("%.0f", static_cast<double>(ns) / 1e3); }
+std::string cTable::us(int64_t ns) { return format("%.1f", static_cast<double>(ns) / 1e3); }
 
 std::string cTable::mb(int64_t kb) { return format("%.1f", static_cast<double>(kb) / 1024.0); }
 
