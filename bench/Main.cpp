@@ -30,13 +30,27 @@ constexpr int CROWD_TICKS = 600;
 struct Options {
     int runs = 7;
     int crowdBodies = 1400;
+    // The parts of the table that take long, each to be left out.
+    bool swaps = true;
+    bool ticks = true;
     std::string replay = QUIB_SOURCE_DIR "/bench/replay.txt";
 };
 
 Options parse(int argc, char** argv)
 {
     Options options;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-swaps") == 0) {
+            options.swaps = false;
+            continue;
+        }
+        if (std::strcmp(argv[i], "--no-ticks") == 0) {
+            options.ticks = false;
+            continue;
+        }
+        if (i + 1 == argc) {
+            break;
+        }
         if (std::strcmp(argv[i], "--runs") == 0) {
             options.runs = std::atoi(argv[i + 1]);
         } else if (std::strcmp(argv[i], "--crowd") == 0) {
@@ -44,6 +58,7 @@ Options parse(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--replay") == 0) {
             options.replay = argv[i + 1];
         }
+        ++i;
     }
     return options;
 }
@@ -121,7 +136,13 @@ int main(int argc, char** argv)
     std::printf("QUIB benchmark: 640 x 480, one run; times are medians and 99th percentiles of this run.\n");
     cTable table;
     const int64_t barePeakKb = reportStartup(table, options.runs);
-    reportSwapRates(table);
+    if (options.swaps) {
+        reportSwapRates(table);
+    }
+    if (!options.ticks) {
+        std::fflush(nullptr);
+        return 0;
+    }
 
     cTickBench bench;
     bench.start();
