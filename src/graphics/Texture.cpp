@@ -35,15 +35,13 @@ SDL_Surface* readImage(const std::string& name)
 cTexture::cTexture() = default;
 
 cTexture::cTexture(const std::string& imageName, float quadWidth, float quadHeight, float offsetX,
-                   float offsetY, float degrees, bool upsideDown, bool leftRight, bool later)
+                   float offsetY, float degrees, bool upsideDown, bool leftRight)
     : width(quadWidth), height(quadHeight), x(offsetX), y(offsetY), angle(degrees),
       mirrorY(upsideDown), mirrorX(leftRight)
 {
-    if (later) {
-        loadLater(imageName);
-    } else {
-        load(imageName);
-    }
+    // Most pictures of a level lie out of view at the start: the first frame
+    // waits only for those it shows.
+    loadLater(imageName);
 }
 
 cTexture::~cTexture()
@@ -61,6 +59,15 @@ void cTexture::loadLater(const std::string& imageName)
     }
     waitingName = imageName;
     manager.addWaiting(this);
+}
+
+void cTexture::loadWaiting()
+{
+    if (!waitingName.empty()) {
+        // load() forgets the name it is given as it starts.
+        const std::string waited = waitingName;
+        load(waited);
+    }
 }
 
 void cTexture::load(const std::string& imageName)
@@ -147,9 +154,8 @@ void cTexture::draw()
 
 void cTexture::drawPart(Part part)
 {
-    if (id == 0 && !waitingName.empty()) {
-        const std::string waited = waitingName;
-        load(waited);
+    if (id == 0) {
+        loadWaiting();
     }
     // Without its image a picture would be a blank box hiding the scene.
     if (id == 0 || !coverage) {

@@ -16,9 +16,10 @@ class cCoverage;
 class cTexture final {
 public:
     cTexture();
-    /// A picture of the named image, read at once, or later when asked: see loadLater.
+    /// A picture of the named image, read when it is first drawn or when the
+    /// manager gets round to it: see loadLater.
     cTexture(const std::string& name, float width, float height, float x, float y, float angle,
-             bool mirrorY, bool mirrorX, bool later = false);
+             bool mirrorY, bool mirrorX);
     ~cTexture();
 
     // The manager keeps pointers to its pictures, so a copy would be a stranger to it.
@@ -33,6 +34,8 @@ public:
     /// or when the picture is first drawn, whichever comes first: a picture
     /// out of view need not hold up the start. One already read is shared at once.
     void loadLater(const std::string& name);
+    /// Reads the image this picture waits for, if it waits for one.
+    void loadWaiting();
     /// The image this picture waits for; empty when it waits for none.
     const std::string& getWaitingName() const { return waitingName; }
     /// Draws the quad around the current origin, offset by (x, y), without

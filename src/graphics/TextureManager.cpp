@@ -18,8 +18,17 @@ bool isLost(unsigned int id)
 
 } // namespace
 
-unsigned int cTextureManager::find(const std::string& name) const
+// Whoever asks means to show the image or to know whether it is shown, which
+// a picture that still waits for it will be.
+unsigned int cTextureManager::find(const std::string& name)
 {
+    if (!findOwner(name)) {
+        const auto waits = std::find_if(waiting.begin(), waiting.end(),
+                                        [&name](const cTexture* texture) { return texture->getWaitingName() == name; });
+        if (waits != waiting.end()) {
+            (*waits)->loadWaiting();
+        }
+    }
     const cTexture* owner = findOwner(name);
     return owner ? owner->getId() : 0;
 }
@@ -36,6 +45,7 @@ const cTexture* cTextureManager::findOwner(const std::string& name) const
 
 void cTextureManager::add(cTexture* texture)
 {
+    readSinceTurn = true;
     removeSharer(texture);
     const unsigned int id = texture->getId();
     const bool known = std::any_of(textures.begin(), textures.end(),
@@ -84,14 +94,19 @@ void cTextureManager::removeWaiting(const cTexture* texture)
     waiting.erase(std::remove(waiting.begin(), waiting.end(), texture), waiting.end());
 }
 
+// Reading a big image takes a good part of a tick: two in one tick would
+// hold up the frame, the first one most of all.
 bool cTextureManager::loadNextWaiting()
 {
+    const bool tickRead = readSinceTurn;
+    readSinceTurn = false;
     if (waiting.empty()) {
         return false;
     }
-    cTexture* next = waiting.front();
-    const std::string name = next->getWaitingName();
-    next->load(name);
+    if (!tickRead) {
+        waiting.front()->loadWaiting();
+        readSinceTurn = false;
+    }
     return true;
 }
 

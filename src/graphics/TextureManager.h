@@ -15,8 +15,9 @@ public:
     /// Deletes the registered pictures, kept until now for later pictures to share.
     ~cTextureManager();
 
-    /// The handle of the first registered picture of that image, or 0.
-    unsigned int find(const std::string& name) const;
+    /// The handle of the first registered picture of that image, or 0; a
+    /// picture that waits for that image reads it first.
+    unsigned int find(const std::string& name);
     /// The first registered picture of that image, or null.
     const cTexture* findOwner(const std::string& name) const;
     /// Registers a picture that uploaded its image, unless its handle is known.
@@ -28,7 +29,9 @@ public:
     /// Pictures that read their images later, first come first served.
     void addWaiting(cTexture* texture);
     void removeWaiting(const cTexture* texture);
-    /// Reads the image of the picture that has waited longest; false when none waits.
+    /// The manager's turn, once a tick: reads the image of the picture that has
+    /// waited longest, unless an image was read since the last turn (a tick
+    /// that read a picture to draw it reads no other); false when none waits.
     bool loadNextWaiting();
     /// Brings every picture back after a window change; images whose handles
     /// did not survive are read and uploaded again.
@@ -51,4 +54,5 @@ private:
     std::vector<cTexture*> textures;
     std::vector<Sharer> sharers;
     std::vector<cTexture*> waiting;
+    bool readSinceTurn = false;
 };

@@ -38,10 +38,10 @@ const std::vector<b2Vec2>& allMarkers(const std::map<std::string, std::vector<b2
 }
 
 cObject* makePicture(int layer, int kind, const char* image, float width, float height, float offsetX,
-                     float offsetY, bool later = false)
+                     float offsetY)
 {
     auto* object = new cObject(layer, kind);
-    object->setTexture(new cTexture(image, width, height, offsetX, offsetY, 0.0f, false, false, later));
+    object->setTexture(new cTexture(image, width, height, offsetX, offsetY, 0.0f, false, false));
     return object;
 }
 
@@ -126,11 +126,9 @@ void Level1::buildPictures()
         object->setPosition(tree->x, tree->y);
         object->setTexture(new cTexture("images/tree.png", 17.0f, 17.0f, 0.0f, 0.0f, 0.0f, false, false));
     }
-    // The tiles are read when first shown or in the first ticks of play, so
-    // that the start waits only for what it shows.
     for (int k = 1; k <= SCENERY_TILES; ++k) {
         const std::string image = "images/level" + std::to_string(k) + ".png";
-        makePicture(8, KIND_PLAIN, image.c_str(), TILE_SIZE, TILE_SIZE, tileCentre(k).x, tileCentre(k).y, true);
+        makePicture(8, KIND_PLAIN, image.c_str(), TILE_SIZE, TILE_SIZE, tileCentre(k).x, tileCentre(k).y);
     }
 }
 

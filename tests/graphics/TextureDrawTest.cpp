@@ -144,6 +144,7 @@ TEST_F(TextureDraw, MissingImageIsReportedOnceAndLeavesTheSceneVisible)
 TEST_F(TextureDraw, SwitchingToAMissingImageKeepsThePicture)
 {
     cTexture texture(CORNERS, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
+    texture.draw();
     CoutCapture output;
     // An image of its own: a missing image is reported once per process.
     texture.load("images/missing-on-switch.png");
@@ -170,8 +171,8 @@ class ImageLayout : public DrawingTest, public ::testing::WithParamInterface<Lay
 TEST_P(ImageLayout, IsDrawnInItsOwnColours)
 {
     cTexture texture(GetParam().image, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
-    ASSERT_NE(0u, texture.getId());
     texture.draw();
+    ASSERT_NE(0u, texture.getId());
     expectQuadrants(GetParam().expected, QUAD_SIZE);
 }
 

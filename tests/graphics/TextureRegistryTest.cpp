@@ -25,6 +25,15 @@ bool isRegistered(const cTexture& texture)
     return std::find(textures.begin(), textures.end(), &texture) != textures.end();
 }
 
+// A picture reads its image when first drawn or at the manager's turn; these
+// tests look at the registry as soon as the images are read.
+void readNow(std::initializer_list<cTexture*> pictures)
+{
+    for (cTexture* picture : pictures) {
+        picture->loadWaiting();
+    }
+}
+
 // Binds the way drawing does, so the game's memory of the binding stays true.
 void bind(const cTexture& texture)
 {
@@ -56,6 +65,7 @@ TEST_F(TextureRegistry, SecondTextureOfANameSharesTheFirstsHandle)
 {
     cTexture first(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
     cTexture second(CORNERS, 3.0f, 1.0f, 0.0f, 0.0f, 0.0f, false, false);
+    readNow({&first, &second});
 
     EXPECT_NE(0u, first.getId());
     EXPECT_EQ(first.getId(), second.getId());
@@ -79,6 +89,7 @@ TEST_F(TextureRegistry, OnlyTexturesThatUploadedAreRegisteredInOrder)
     cTexture shared(PALETTE, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
     cTexture missing(MISSING, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
     cTexture empty;
+    readNow({&palette, &corners, &shared, &missing});
 
     EXPECT_EQ((std::vector<cTexture*>{&palette, &corners}), manager().getTextures());
     EXPECT_EQ(palette.getId(), manager().find(PALETTE));
@@ -91,6 +102,7 @@ TEST_F(TextureRegistry, OnlyTexturesThatUploadedAreRegisteredInOrder)
 TEST_F(TextureRegistry, SwitchedTextureIsFoundOnlyUnderItsNewImage)
 {
     cTexture texture(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    readNow({&texture});
     const unsigned int firstId = texture.getId();
     texture.load(PALETTE);
 
@@ -107,6 +119,7 @@ TEST_F(TextureRegistry, TextureThatTurnsToAnotherOwnersImageGivesUpItsName)
 {
     cTexture turning(CORNERS, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
     cTexture grey(GREY, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, false, false);
+    readNow({&turning, &grey});
     turning.load(GREY);
 
     EXPECT_EQ(grey.getId(), turning.getId());
@@ -116,8 +129,8 @@ TEST_F(TextureRegistry, TextureThatTurnsToAnotherOwnersImageGivesUpItsName)
 
     // A later picture of the old name must show that image, not the grey one.
     cTexture corners(CORNERS, QUAD_SIZE, QUAD_SIZE, 0.0f, 0.0f, 0.0f, true, true);
-    EXPECT_NE(grey.getId(), corners.getId());
     corners.draw();
+    EXPECT_NE(grey.getId(), corners.getId());
     expectQuadrants(halfTurn(CORNER_COLOURS), QUAD_SIZE);
 }
 
@@ -126,6 +139,7 @@ TEST_F(TextureRegistry, DestroyedTextureLeavesTheRegistry)
     {
         cTexture texture(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
         cTexture sharer(CORNERS, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+        readNow({&texture, &sharer});
     }
     EXPECT_TRUE(manager().getTextures().empty());
     EXPECT_EQ(0u, manager().find(CORNERS));
@@ -137,6 +151,7 @@ TEST_F(TextureRegistry, DestroyedTextureLeavesTheRegistry)
 TEST_F(TextureRegistry, APictureShownAtHalfItsImageOrMoreGetsNoMipmaps)
 {
     cTexture texture(CORNERS, 0.32f, 1.0f, 0.0f, 0.0f, 0.0f, false, false);
+    readNow({&texture});
     EXPECT_EQ(GL_LINEAR, boundMinFilter(texture));
     EXPECT_EQ(0, boundLevelWidth(texture, 1));
 }
@@ -144,6 +159,7 @@ TEST_F(TextureRegistry, APictureShownAtHalfItsImageOrMoreGetsNoMipmaps)
 TEST_F(TextureRegistry, APictureShownAtLessThanHalfItsImageGetsMipmaps)
 {
     cTexture texture(CORNERS, 0.3f, 30.0f, 0.0f, 0.0f, 0.0f, false, false);
+    readNow({&texture});
     EXPECT_EQ(GL_LINEAR_MIPMAP_LINEAR, boundMinFilter(texture));
     EXPECT_EQ(8, boundLevelWidth(texture, 1));
 }
@@ -159,25 +175,31 @@ TEST_F(TextureRegistry, DrawBindsItsOwnTexture)
     expectQuadrants(halfTurn(GREY_COLOURS), QUAD_SIZE, 10.0f);
 }
 
-// A picture read later has no image until the manager gets to it, first come
-// first served, or until it is first drawn; one that goes away before its turn
-// is forgotten; a later picture of an image already read shares it at once.
-TEST_F(TextureRegistry, PicturesReadLaterWaitForTheirTurnOrTheirFirstDrawing)
+// A picture has no image until it is first drawn or the manager's turn comes
+// to it, first come first served, one image a tick: a tick whose drawing read
+// an image leaves the turn. One that goes away before its turn is forgotten;
+// a later picture of an image already read shares it at once.
+TEST_F(TextureRegistry, PicturesWaitForTheirFirstDrawingOrTheirTurnOneImageATick)
 {
-    cTexture first(CORNERS_RGB, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false, true);
-    cTexture second(GREY, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false, true);
-    delete new cTexture(PALETTE, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false, true);
+    cTexture first(CORNERS_RGB, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture second(GREY, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    delete new cTexture(PALETTE, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
+    cTexture third(CORNERS_BGR, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
     EXPECT_EQ(first.getId(), 0u);
     EXPECT_EQ(second.getId(), 0u);
 
-    EXPECT_TRUE(manager().loadNextWaiting());
-    EXPECT_NE(first.getId(), 0u);
-    EXPECT_EQ(second.getId(), 0u);
     second.draw();
     EXPECT_NE(second.getId(), 0u);
     EXPECT_TRUE(second.getWaitingName().empty());
+    EXPECT_TRUE(manager().loadNextWaiting()) << "two still wait";
+    EXPECT_EQ(first.getId(), 0u) << "read in a tick that read an image to draw";
+    EXPECT_TRUE(manager().loadNextWaiting());
+    EXPECT_NE(first.getId(), 0u);
+    EXPECT_EQ(third.getId(), 0u);
+    EXPECT_TRUE(manager().loadNextWaiting());
+    EXPECT_NE(third.getId(), 0u);
     EXPECT_FALSE(manager().loadNextWaiting()) << "nothing waits any more";
 
-    const cTexture copy(CORNERS_RGB, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false, true);
+    const cTexture copy(CORNERS_RGB, 2.0f, 2.0f, 0.0f, 0.0f, 0.0f, false, false);
     EXPECT_EQ(copy.getId(), first.getId());
 }

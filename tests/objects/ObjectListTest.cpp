@@ -262,7 +262,7 @@ TEST_F(ObjectListTest, OnlyPicturesInTheViewAreDrawn)
         cObject* object = make(0);
         object->setPosition(camera.x() + c.standX, camera.y());
         pictures.push_back(std::make_unique<cTexture>(QUIB_TEST_DATA_DIR "/images/cells.png", 2.0f, 2.0f,
-                                                      c.offsetX, 0.0f, c.angle, false, false, true));
+                                                      c.offsetX, 0.0f, c.angle, false, false));
         object->setTexture(pictures.back().get());
     }
     drawAllObjects();

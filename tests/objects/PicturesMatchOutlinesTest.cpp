@@ -28,6 +28,7 @@ using Outlines = std::vector<std::vector<b2Vec2>>;
 // The image a picture shows, as the picture that registered it read it.
 Picture pictureOf(const cObject* object)
 {
+    object->getTexture()->loadWaiting();
     for (const cTexture* owner : Singleton<cTextureManager>::instance().getTextures()) {
         if (owner->getId() == object->getTexture()->getId()) {
             return Picture(owner->getName());

@@ -10,7 +10,9 @@ NoDrawing::NoDrawing()
 {
     for (const auto& entry : std::filesystem::directory_iterator(QUIB_SOURCE_DIR "/data/images")) {
         if (entry.path().extension() == ".png") {
-            new cTexture("images/" + entry.path().filename().string(), 1.0f, 1.0f, 0.0f, 0.0f, 0.0f, false, false);
+            auto* picture = new cTexture;
+            picture->setSize(1.0f, 1.0f);
+            picture->load("images/" + entry.path().filename().string());
         }
     }
     display = glXGetCurrentDisplay();
