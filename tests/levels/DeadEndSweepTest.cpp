@@ -41,8 +41,7 @@ void playExactly(ReplayPlayer& route)
     ASSERT_TRUE(route.play(script.steps)) << route.failure();
 }
 
-// Disabled while the level is being mended to pass it; make playtest runs it.
-TEST_F(BundledLevelTest, DISABLED_FromEveryPlaceTheWheelCanRestAPlainInputLeadsBackOntoTheWay)
+TEST_F(BundledLevelTest, FromEveryPlaceTheWheelCanRestAPlainInputLeadsBackOntoTheWay)
 {
     const NoDrawing fast;
     DeadEndSweep sweep(*level);
