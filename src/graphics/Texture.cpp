@@ -197,7 +197,10 @@ void cTexture::drawCells(Part part) const
     }
 }
 
-// The covering or the blended cells or both, in runs along each row.
+// The covering or the blended cells or both, in runs along each row; a run
+// that repeats exactly in the rows below goes down with them as one quad. A
+// software renderer pays for every quad's edges, and much less for the tiles
+// of the screen that a quad covers whole than for those it cuts.
 void cTexture::drawCellsWhere(bool covering, bool blended) const
 {
     const auto wanted = [this, covering, blended](int column, int row) {
@@ -205,10 +208,21 @@ void cTexture::drawCellsWhere(bool covering, bool blended) const
         return ((covering && cell == cCoverage::COVERING) || (blended && cell == cCoverage::BLENDED)) &&
                !isHidden(column, row);
     };
+    // Whether [first, end) is a whole run of that row, no more and no less.
+    const auto isRun = [this, &wanted](int first, int end, int row) {
+        if (row < 0 || row >= coverage->rows() || (first > 0 && wanted(first - 1, row)) ||
+            (end < coverage->columns() && wanted(end, row))) {
+            return false;
+        }
+        for (int column = first; column < end; ++column) {
+            if (!wanted(column, row)) {
+                return false;
+            }
+        }
+        return true;
+    };
     glBegin(GL_QUADS);
     for (int row = 0; row < coverage->rows(); ++row) {
-        const float t0 = coverage->rowStart(row);
-        const float t1 = coverage->rowStart(row + 1);
         for (int column = 0; column < coverage->columns();) {
             if (!wanted(column, row)) {
                 ++column;
@@ -218,7 +232,15 @@ void cTexture::drawCellsWhere(bool covering, bool blended) const
             while (column < coverage->columns() && wanted(column, row)) {
                 ++column;
             }
-            drawSpan(coverage->columnStart(first), coverage->columnStart(column), t0, t1);
+            if (isRun(first, column, row - 1)) {
+                continue;
+            }
+            int last = row;
+            while (isRun(first, column, last + 1)) {
+                ++last;
+            }
+            drawSpan(coverage->columnStart(first), coverage->columnStart(column), coverage->rowStart(row),
+                     coverage->rowStart(last + 1));
         }
     }
     glEnd();
