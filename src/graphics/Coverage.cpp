@@ -1,12 +1,22 @@
 #include "graphics/Coverage.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 constexpr int OPAQUE_ALPHA = 255;
 
 int cellsFor(int texels) { return (texels + cCoverage::CELL_TEXELS - 1) / cCoverage::CELL_TEXELS; }
+
+// The alpha byte of a texel, or of texels ANDed or ORed together: the fourth
+// in memory, whatever the machine's byte order.
+Uint8 alphaOf(Uint32 texels)
+{
+    Uint8 bytes[4];
+    std::memcpy(bytes, &texels, sizeof bytes);
+    return bytes[3];
+}
 
 } // namespace
 
@@ -34,7 +44,9 @@ float cCoverage::rowStart(int row) const
 }
 
 // Filtering reads one texel beyond a cell's edge, so that texel counts too: a
-// covering cell beside an empty one would otherwise paint a dark seam.
+// covering cell beside an empty one would otherwise paint a dark seam. The
+// texels are taken whole, ANDed and ORed: a big picture has a million of them
+// to judge before it first shows.
 cCoverage::Cell cCoverage::judge(const SDL_Surface* surface, int column, int row) const
 {
     if (surface->format->BytesPerPixel != 4) {
@@ -44,18 +56,19 @@ cCoverage::Cell cCoverage::judge(const SDL_Surface* surface, int column, int row
     const int right = std::min(width, (column + 1) * CELL_TEXELS + 1);
     const int top = std::max(0, row * CELL_TEXELS - 1);
     const int bottom = std::min(height, (row + 1) * CELL_TEXELS + 1);
-    bool anyShown = false;
-    bool anySeeThrough = false;
+    Uint32 all = ~0u;
+    Uint32 any = 0;
     for (int y = top; y < bottom; ++y) {
-        const auto* pixels = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-        for (int x = left; x < right; ++x) {
-            const Uint8 alpha = pixels[4 * x + 3];
-            anyShown = anyShown || alpha != 0;
-            anySeeThrough = anySeeThrough || alpha != OPAQUE_ALPHA;
+        const auto* pixels = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + 4 * left;
+        for (int x = 0; x < right - left; ++x) {
+            Uint32 texel;
+            std::memcpy(&texel, pixels + 4 * x, sizeof texel);
+            all &= texel;
+            any |= texel;
         }
-        if (anyShown && anySeeThrough) {
+        if (alphaOf(any) != 0 && alphaOf(all) != OPAQUE_ALPHA) {
             return BLENDED;
         }
     }
-    return anyShown ? COVERING : EMPTY;
+    return alphaOf(any) != 0 ? COVERING : EMPTY;
 }
