@@ -18,14 +18,13 @@ void ContactListener::EndContact(b2Contact* contact)
 
 void ContactListener::recordTouching(b2World* world)
 {
-    physics::touchingPoints(world, touching);
+    physics::touchingPoints(world, previous, current);
     std::sort(begun.begin(), begun.end());
-    current.clear();
     previousCursor = 0;
-    for (const physics::TouchPoint& point : touching) {
+    for (const physics::TouchPoint& point : current) {
         const FixturePair fixtures{point.fixture1, point.fixture2};
-        const bool persisted = touchedSinceLastStep(fixtures) && hadPoint(fixtures, point.id);
-        current.push_back({fixtures, point.id});
+        // A kept point is one of the last step's, of a touch that rested all along.
+        const bool persisted = point.kept || (touchedSinceLastStep(fixtures) && hadPoint(fixtures, point.id));
         level->recordContact({point.fixture1, point.fixture2, nullptr, nullptr, point.normal, point.position,
                               b2Vec2_zero, point.id, persisted ? CONTACT_PERSISTED : CONTACT_ADDED});
     }
@@ -50,12 +49,14 @@ bool ContactListener::touchedSinceLastStep(const FixturePair& fixtures) const
 // The touch's points of the last step lie together, at or after the cursor.
 bool ContactListener::hadPoint(const FixturePair& fixtures, uint32 id)
 {
-    auto first = std::find_if(previous.begin() + static_cast<std::ptrdiff_t>(previousCursor), previous.end(),
-                              [&fixtures](const PointKey& key) { return key.fixtures == fixtures; });
+    const auto ofTouch = [&fixtures](const physics::TouchPoint& point) {
+        return point.fixture1 == fixtures.first && point.fixture2 == fixtures.second;
+    };
+    auto first = std::find_if(previous.begin() + static_cast<std::ptrdiff_t>(previousCursor), previous.end(), ofTouch);
     if (first == previous.end()) {
         return false;
     }
-    auto last = std::find_if(first, previous.end(), [&fixtures](const PointKey& key) { return key.fixtures != fixtures; });
+    auto last = std::find_if_not(first, previous.end(), ofTouch);
     previousCursor = static_cast<std::size_t>(first - previous.begin());
-    return std::any_of(first, last, [id](const PointKey& key) { return key.id == id; });
+    return std::any_of(first, last, [id](const physics::TouchPoint& point) { return point.id == id; });
 }

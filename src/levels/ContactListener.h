@@ -27,10 +27,6 @@ public:
 
 private:
     using FixturePair = std::pair<const b2Fixture*, const b2Fixture*>;
-    struct PointKey {
-        FixturePair fixtures;
-        uint32 id;
-    };
 
     /// Whether the touch of these fixtures went on from the last step without
     /// a break, and then whether it already had a point of this id.
@@ -44,9 +40,8 @@ private:
     // that began in the step is new whatever its fixtures' addresses were.
     // Lists that keep their room from tick to tick: the step's bookkeeping
     // allocates nothing once they have grown.
-    std::vector<PointKey> previous;
-    std::vector<PointKey> current;
+    std::vector<physics::TouchPoint> previous;
+    std::vector<physics::TouchPoint> current;
     std::size_t previousCursor = 0;
     std::vector<FixturePair> begun;
-    std::vector<physics::TouchPoint> touching;
 };

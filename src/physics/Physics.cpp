@@ -1,5 +1,6 @@
 #include "physics/Physics.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <map>
@@ -153,10 +154,47 @@ bool hasMeasurableInertia(const b2Body* body)
     return inertia - shift > INERTIA_ROUNDING_MARGIN * FLT_EPSILON * inertia;
 }
 
-TouchPoint pointBetween(b2Fixture* a, b2Fixture* b)
+TouchPoint pointBetween(b2Fixture* a, b2Fixture* b, bool resting)
 {
     const b2Vec2 middle = 0.5f * (a->GetBody()->GetPosition() + b->GetBody()->GetPosition());
-    return {a, b, middle, b2Vec2_zero, 0};
+    return {a, b, middle, b2Vec2_zero, 0, resting, false};
+}
+
+// A static body counts as resting: the game never moves one.
+bool isResting(b2Contact* contact)
+{
+    return !contact->GetFixtureA()->GetBody()->IsAwake() && !contact->GetFixtureB()->GetBody()->IsAwake();
+}
+
+// Two bodies that rested after the last step and rest after this one stayed
+// asleep all through it: a body woken in between lies still for half a second
+// before it sleeps again. Box2D left their contact as it was, and its points
+// lie where they lay; they follow on from the cursor in the last list.
+bool keepRestingPoints(b2Contact* contact, const std::vector<TouchPoint>& last, std::size_t& cursor,
+                       std::vector<TouchPoint>& points)
+{
+    const b2Fixture* a = contact->GetFixtureA();
+    const b2Fixture* b = contact->GetFixtureB();
+    const auto first = std::find_if(last.begin() + static_cast<std::ptrdiff_t>(cursor), last.end(),
+                                    [a, b](const TouchPoint& p) { return p.fixture1 == a && p.fixture2 == b; });
+    const b2Manifold* manifold = contact->GetManifold();
+    const int count = std::max(manifold->pointCount, 1);
+    if (last.end() - first < count) {
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        const TouchPoint& kept = first[i];
+        const uint32 id = manifold->pointCount > 0 ? manifold->points[i].id.key : 0;
+        if (kept.fixture1 != a || kept.fixture2 != b || !kept.resting || kept.id != id) {
+            return false;
+        }
+    }
+    for (auto kept = first; kept != first + count; ++kept) {
+        points.push_back(*kept);
+        points.back().kept = true;
+    }
+    cursor = static_cast<std::size_t>(first - last.begin() + count);
+    return true;
 }
 
 // How hard it is to move a body's point along a direction: its mass, and
@@ -400,22 +438,34 @@ void step(b2World* world, float timeStep, int velocityIterations, int positionIt
 
 void touchingPoints(b2World* world, std::vector<TouchPoint>& points)
 {
+    static const std::vector<TouchPoint> none;
+    touchingPoints(world, none, points);
+}
+
+void touchingPoints(b2World* world, const std::vector<TouchPoint>& last, std::vector<TouchPoint>& points)
+{
     points.clear();
+    std::size_t cursor = 0;
     for (b2Contact* contact = world->GetContactList(); contact; contact = contact->GetNext()) {
         if (!contact->IsTouching()) {
+            continue;
+        }
+        const bool resting = isResting(contact);
+        if (resting && keepRestingPoints(contact, last, cursor, points)) {
             continue;
         }
         b2Fixture* a = contact->GetFixtureA();
         b2Fixture* b = contact->GetFixtureB();
         const b2Manifold* manifold = contact->GetManifold();
         if (a->IsSensor() || b->IsSensor() || manifold->pointCount == 0) {
-            points.push_back(pointBetween(a, b));
+            points.push_back(pointBetween(a, b, resting));
             continue;
         }
         b2WorldManifold worldManifold;
         contact->GetWorldManifold(&worldManifold);
         for (int i = 0; i < manifold->pointCount; ++i) {
-            points.push_back({a, b, worldManifold.points[i], worldManifold.normal, manifold->points[i].id.key});
+            points.push_back(
+                {a, b, worldManifold.points[i], worldManifold.normal, manifold->points[i].id.key, resting, false});
         }
     }
 }
@@ -426,11 +476,11 @@ TouchPoint endingPoint(b2Contact* contact)
     b2Fixture* b = contact->GetFixtureB();
     const b2Manifold* manifold = contact->GetManifold();
     if (manifold->pointCount == 0) {
-        return pointBetween(a, b);
+        return pointBetween(a, b, false);
     }
     b2WorldManifold worldManifold;
     contact->GetWorldManifold(&worldManifold);
-    return {a, b, worldManifold.points[0], worldManifold.normal, manifold->points[0].id.key};
+    return {a, b, worldManifold.points[0], worldManifold.normal, manifold->points[0].id.key, false, false};
 }
 
 void freezeOutside(b2World* world, const b2AABB& bounds)

@@ -89,6 +89,11 @@ struct TouchPoint {
     b2Vec2 position;
     b2Vec2 normal;
     uint32 id;
+    /// Neither body was awake after the step: the point stays where it is
+    /// until one of them wakes.
+    bool resting;
+    /// Taken over unchanged from the step before, where the contact rested too.
+    bool kept;
 };
 
 /// Every point of every contact that touches now, sensors included (a sensor
@@ -98,6 +103,11 @@ struct TouchPoint {
 /// The list is refilled in place, so that a list kept from tick to tick
 /// allocates nothing once it has grown.
 void touchingPoints(b2World* world, std::vector<TouchPoint>& points);
+/// The same after a step, given the list of the step before: a contact that
+/// rested then and rests now keeps the points it had, without being measured
+/// again (the shapes of sleeping bodies lie far from the processor by then).
+/// Both lists follow the world's contact order.
+void touchingPoints(b2World* world, const std::vector<TouchPoint>& last, std::vector<TouchPoint>& points);
 /// The point a contact leaves as it ends: its first point while it still has
 /// one (a body being destroyed), otherwise one point between the bodies, as
 /// for a sensor (a contact that ended in a step has already lost its points).

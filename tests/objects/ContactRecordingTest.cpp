@@ -52,6 +52,34 @@ protected:
                                              << a.y << ") and (" << b.x << ", " << b.y << ")";
     }
 
+    // The recorded points of touches that go on are the world's points as
+    // measured now, bit for bit, asleep or awake.
+    ::testing::AssertionResult recordedAsMeasured() const
+    {
+        std::vector<physics::TouchPoint> measured;
+        physics::touchingPoints(world(), measured);
+        std::vector<ContactPoint> points = recorded();
+        points.erase(std::remove_if(points.begin(), points.end(),
+                                    [](const ContactPoint& point) { return point.state == CONTACT_REMOVED; }),
+                     points.end());
+        if (points.size() != measured.size()) {
+            return ::testing::AssertionFailure() << points.size() << " points recorded, " << measured.size() << " touch";
+        }
+        for (size_t i = 0; i < points.size(); ++i) {
+            const ContactPoint& point = points[i];
+            const physics::TouchPoint& now = measured[i];
+            const bool same = point.shape1 == now.fixture1 && point.shape2 == now.fixture2 && point.id == now.id &&
+                              point.position.x == now.position.x && point.position.y == now.position.y &&
+                              point.normal.x == now.normal.x && point.normal.y == now.normal.y;
+            if (!same) {
+                return ::testing::AssertionFailure() << "point " << i << " recorded at (" << point.position.x << ", "
+                                                     << point.position.y << "), now at (" << now.position.x << ", "
+                                                     << now.position.y << ")";
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
     // A box already resting on the ground at x.
     b2Body* restingBox(float x)
     {
@@ -101,22 +129,40 @@ TEST_F(ContactRecordingTest, CrowdedWorldFillsTheBufferWithItsFirstPoints)
     EXPECT_TRUE(touching(first.fixture1->GetBody(), first.fixture2->GetBody()));
 }
 
-// A box and the player's foot sensor, resting on the terrain until they sleep.
+// A box, the player's foot sensor and a ball rolling too slowly to stay
+// awake, resting on the terrain until they sleep; the ball is woken and falls
+// asleep again while it still rolls.
 TEST_F(ContactRecordingTest, BodiesAndSensorsOnTerrainTouchInEveryTickAlsoAsleep)
 {
     b2Body* box = addBox(-3.0f, 3.0f)->getBody();
     createPlayer(world(), 3.0f, 1.0f);
     b2Body* foot = registry().getFirstOfKind(KIND_FOOT)->getBody();
-    tick(60);
-
+    const float radius = 0.8f;
+    b2Body* ball = createBowlingBall(world(), 8.0f, radius, false, nullptr).front()->getBody();
+    const auto roll = [ball, radius] {
+        const float speed = 0.005f;
+        ball->SetLinearVelocity(b2Vec2(speed, 0.0f));
+        ball->SetAngularVelocity(-speed / radius);
+        ball->SetAwake(true);
+    };
+    roll();
     for (int t = 0; t < MANY_TICKS; ++t) {
         tick();
-        for (b2Body* body : {box, foot}) {
+        ASSERT_TRUE(recordedAsMeasured()) << "tick " << t << (ball->IsAwake() ? ", ball awake" : ", ball asleep");
+        if (t == MANY_TICKS / 2) {
+            ASSERT_FALSE(ball->IsAwake());
+            roll();
+        }
+        if (t < 60) {
+            continue;
+        }
+        for (b2Body* body : {box, foot, ball}) {
             ASSERT_TRUE(touching(body, ground())) << "tick " << t << (body->IsAwake() ? ", awake" : ", asleep");
         }
     }
     EXPECT_FALSE(box->IsAwake());
     EXPECT_FALSE(foot->IsAwake());
+    EXPECT_FALSE(ball->IsAwake());
     EXPECT_TRUE(touching(registry().getFirstOfKind(KIND_WHEEL)->getBody(), ground()));
 }
 
