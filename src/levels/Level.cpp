@@ -62,6 +62,7 @@ void cLevel::renewWorld()
     contactPointCount = 0;
     contactListener.forget();
     ropesFoundAt.reset();
+    birdsFoundAt.reset();
 }
 
 // A picture made for an object goes with it, unless another object still shows
@@ -119,6 +120,7 @@ void cLevel::destroyBody(b2Body* body)
     // into freed memory, nor to a new body that reuses the address.
     world->DestroyBody(body);
     ropesFoundAt.reset();
+    birdsFoundAt.reset();
     for (int i = 0; i < contactPointCount; ++i) {
         ContactPoint& point = contactPoints[i];
         if (point.body1 == body) {

@@ -110,14 +110,17 @@ private:
         cObject* bird;
     };
     std::vector<Meal> meals;
+    // The birds' bodies, found again only after the objects or the bodies changed.
     std::vector<const b2Body*> birdBodies;
+    std::optional<uint64_t> birdsFoundAt;
     // The ropes with pictures and where their bodies stood when the pictures
     // were last laid: most hang still, and a picture is laid again only after
     // a body moved. Found again after the objects or the bodies changed.
     struct Rope {
-        b2Joint* joint;
         cObject* picture;
         const b2Body* bodies[2];
+        /// Where the rope holds each body, in the body's own frame.
+        b2Vec2 anchors[2];
         b2Transform poses[2];
         bool laid;
     };

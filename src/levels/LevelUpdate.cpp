@@ -218,13 +218,15 @@ void cLevel::hoverAndRemove()
             object->getTexture()->setTint(0.0f, 0.0f, 0.0f);
         }
     }
-    // Only a placed object answers the mouse: with none, the world need not be asked.
-    if (removables.empty()) {
-        return;
-    }
     b2AABB box;
     box.lowerBound.Set(mx - MOUSE_BOX_HALF, my - MOUSE_BOX_HALF);
     box.upperBound.Set(mx + MOUSE_BOX_HALF, my + MOUSE_BOX_HALF);
+    // Only a placed object answers the mouse: unless one of theirs lies under
+    // it, the world's tree, far from the processor by now, need not be asked.
+    if (std::none_of(removables.begin(), removables.end(),
+                     [&box](const cObject* object) { return physics::overlapsBox(object->getBody(), box); })) {
+        return;
+    }
     for (b2Fixture* fixture : physics::queryBox(world, box, MOUSE_SHAPES)) {
         auto* object = static_cast<cObject*>(physics::userData(fixture->GetBody()));
         if (!object || !object->isRemovable()) {
@@ -270,11 +272,14 @@ void cLevel::collectStars(const b2Body* wheel)
 void cLevel::feedBirds()
 {
     const ObjectList& birds = registry().inOrderOfKind(KIND_BIRD);
-    birdBodies.clear();
-    for (const cObject* bird : birds) {
-        if (bird->getBody()) {
-            birdBodies.push_back(bird->getBody());
+    if (birdsFoundAt != registry().generation()) {
+        birdBodies.clear();
+        for (const cObject* bird : birds) {
+            if (bird->getBody()) {
+                birdBodies.push_back(bird->getBody());
+            }
         }
+        birdsFoundAt = registry().generation();
     }
     meals.clear();
     const auto isBirdBody = [this](const b2Body* body) {
@@ -321,15 +326,25 @@ void cLevel::noteMeal(b2Body* cherryBody, b2Body* birdBody, const ObjectList& bi
     }
 }
 
+// The first nut in registry order that touches the wheel, found in one pass
+// over the contact points.
 void cLevel::collectHazelnut(const b2Body* wheel)
 {
     const ObjectList& nuts = registry().inOrderOfKind(KIND_HAZELNUT);
-    auto touched = std::find_if(nuts.begin(), nuts.end(),
-                                [wheel](const cObject* nut) { return registry().isTouching(nut->getBody(), wheel); });
-    if (touched == nuts.end()) {
+    std::size_t first = nuts.size();
+    for (int i = 0; i < contactPointCount; ++i) {
+        const ContactPoint& point = contactPoints[i];
+        const b2Body* other = point.body1 == wheel ? point.body2 : point.body2 == wheel ? point.body1 : nullptr;
+        for (std::size_t k = 0; other && k < first; ++k) {
+            if (nuts[k]->getBody() == other) {
+                first = k;
+            }
+        }
+    }
+    if (first == nuts.size()) {
         return;
     }
-    destroyObject(*touched);
+    destroyObject(nuts[first]);
     const ObjectList made = createHazelnut(world, HAZELNUT_RETURN.x, HAZELNUT_RETURN.y, false, nullptr);
     b2Body* body = made.front()->getBody();
     physics::applyImpulse(body, b2Vec2(0.0f, HAZELNUT_KICK), body->GetPosition());
@@ -345,14 +360,15 @@ void cLevel::layRopes()
         if (rope.laid && samePose(rope.bodies[0], rope.poses[0]) && samePose(rope.bodies[1], rope.poses[1])) {
             continue;
         }
-        const b2Vec2 a1 = rope.joint->GetAnchorA(), a2 = rope.joint->GetAnchorB();
+        for (int end = 0; end < 2; ++end) {
+            rope.poses[end] = rope.bodies[end]->GetTransform();
+        }
+        // As the joint finds its anchors, without reaching into the joint.
+        const b2Vec2 a1 = b2Mul(rope.poses[0], rope.anchors[0]), a2 = b2Mul(rope.poses[1], rope.anchors[1]);
         rope.picture->setPosition(0.5f * (a1.x + a2.x), 0.5f * (a1.y + a2.y));
         if (cTexture* texture = rope.picture->getTexture()) {
             texture->setAngle(ropeAngle(a1, a2));
             texture->setSize(ROPE_PICTURE_WIDTH, (a2 - a1).Length());
-        }
-        for (int end = 0; end < 2; ++end) {
-            rope.poses[end] = rope.bodies[end]->GetTransform();
         }
         rope.laid = true;
     }
@@ -364,7 +380,9 @@ void cLevel::findRopes()
     for (b2Joint* joint = world->GetJointList(); joint; joint = joint->GetNext()) {
         auto* picture = static_cast<cObject*>(physics::userData(joint));
         if (picture && picture->getKind() == KIND_JOINT_PICTURE) {
-            ropes.push_back({joint, picture, {joint->GetBodyA(), joint->GetBodyB()}, {}, false});
+            Rope rope{picture, {joint->GetBodyA(), joint->GetBodyB()}, {}, {}, false};
+            physics::localAnchors(joint, rope.anchors[0], rope.anchors[1]);
+            ropes.push_back(rope);
         }
     }
     ropesFoundAt = registry().generation();

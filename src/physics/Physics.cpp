@@ -223,18 +223,25 @@ float massAlongRope(const b2Body* a, const b2Body* b, b2Vec2 anchorA, b2Vec2 anc
     return inverse > 0.0f ? 1.0f / inverse : 0.0f;
 }
 
+// The tree's boxes are fattened; only the fixture's own box counts.
+bool fixtureOverlaps(const b2Fixture* fixture, const b2AABB& box)
+{
+    for (int child = 0; child < fixture->GetShape()->GetChildCount(); ++child) {
+        if (b2TestOverlap(fixture->GetAABB(child), box)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 class BoxQuery final : public b2QueryCallback {
 public:
     BoxQuery(const b2AABB& box, int maxCount) : box(box), maxCount(maxCount) {}
 
     bool ReportFixture(b2Fixture* fixture) override
     {
-        // The tree's boxes are fattened; only the fixture's own box counts.
-        for (int child = 0; child < fixture->GetShape()->GetChildCount(); ++child) {
-            if (b2TestOverlap(fixture->GetAABB(child), box)) {
-                found.push_back(fixture);
-                break;
-            }
+        if (fixtureOverlaps(fixture, box)) {
+            found.push_back(fixture);
         }
         return static_cast<int>(found.size()) < maxCount;
     }
@@ -391,6 +398,18 @@ b2DistanceJoint* createDistanceJoint(b2World* world, b2Body* a, b2Body* b, b2Vec
     return static_cast<b2DistanceJoint*>(world->CreateJoint(&def));
 }
 
+void localAnchors(b2Joint* joint, b2Vec2& onA, b2Vec2& onB)
+{
+    if (joint->GetType() == e_distanceJoint) {
+        const auto* rope = static_cast<const b2DistanceJoint*>(joint);
+        onA = rope->GetLocalAnchorA();
+        onB = rope->GetLocalAnchorB();
+        return;
+    }
+    onA = joint->GetBodyA()->GetLocalPoint(joint->GetAnchorA());
+    onB = joint->GetBodyB()->GetLocalPoint(joint->GetAnchorB());
+}
+
 void* userData(b2Body* body)
 {
     return reinterpret_cast<void*>(body->GetUserData().pointer);
@@ -428,6 +447,16 @@ std::vector<b2Fixture*> queryBox(b2World* world, const b2AABB& box, int maxCount
         world->QueryAABB(&query, box);
     }
     return query.found;
+}
+
+bool overlapsBox(const b2Body* body, const b2AABB& box)
+{
+    for (const b2Fixture* fixture = body ? body->GetFixtureList() : nullptr; fixture; fixture = fixture->GetNext()) {
+        if (fixtureOverlaps(fixture, box)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void step(b2World* world, float timeStep, int velocityIterations, int positionIterations)

@@ -64,6 +64,10 @@ b2DistanceJoint* createDistanceJoint(b2World* world, b2Body* a, b2Body* b, b2Vec
                                      b2Vec2 anchorB, float frequencyHz, float dampingRatio,
                                      bool collideConnected, void* userData);
 
+/// Where the joint holds each of its bodies, in that body's own frame: the
+/// body's transform applied to them gives GetAnchorA and GetAnchorB.
+void localAnchors(b2Joint* joint, b2Vec2& onA, b2Vec2& onB);
+
 void* userData(b2Body* body);
 void* userData(b2Fixture* fixture);
 void* userData(b2Joint* joint);
@@ -77,6 +81,9 @@ void setTransform(b2Body* body, b2Vec2 position, float angle);
 
 /// Up to maxCount fixtures whose own bounding boxes overlap the box.
 std::vector<b2Fixture*> queryBox(b2World* world, const b2AABB& box, int maxCount);
+
+/// Whether queryBox would find a fixture of the body (which may be null) in the box.
+bool overlapsBox(const b2Body* body, const b2AABB& box);
 
 /// One step of the world, then its debug drawing, which draws nothing while
 /// the drawer's flags are 0: the classic world drew during the step.
