@@ -41,6 +41,7 @@ constexpr int ROLL_LOOPS = 10;
 constexpr float MOUSE_BOX_HALF = 0.001f;
 constexpr int MOUSE_SHAPES = 10;
 constexpr float HOVER_TINT = 0.2f;
+constexpr std::size_t FEW_PLACED = 32;
 constexpr float STAR_MARGIN = 0.6f;
 constexpr float BIRD_REDDENING = 0.04f;
 const b2Vec2 HAZELNUT_RETURN(311.79f, 23.3f);
@@ -73,6 +74,18 @@ void fetchObjectsAhead()
     for (const cObject* object : registry().inOrder()) {
         __builtin_prefetch(object);
     }
+}
+
+// Whether one of the placed objects may lie under the box. A few are looked at
+// one by one, which spares asking the world's tree, far from the processor by
+// now; a crowd of them is looked through faster in the tree.
+bool mayLieUnder(const ObjectList& placed, const b2AABB& box)
+{
+    if (placed.size() > FEW_PLACED) {
+        return true;
+    }
+    return std::any_of(placed.begin(), placed.end(),
+                       [&box](const cObject* object) { return physics::overlapsBox(object->getBody(), box); });
 }
 
 // An anchor is a fixed point of its body: while both bodies stand where they
@@ -221,10 +234,8 @@ void cLevel::hoverAndRemove()
     b2AABB box;
     box.lowerBound.Set(mx - MOUSE_BOX_HALF, my - MOUSE_BOX_HALF);
     box.upperBound.Set(mx + MOUSE_BOX_HALF, my + MOUSE_BOX_HALF);
-    // Only a placed object answers the mouse: unless one of theirs lies under
-    // it, the world's tree, far from the processor by now, need not be asked.
-    if (std::none_of(removables.begin(), removables.end(),
-                     [&box](const cObject* object) { return physics::overlapsBox(object->getBody(), box); })) {
+    // Only a placed object answers the mouse.
+    if (!mayLieUnder(removables, box)) {
         return;
     }
     for (b2Fixture* fixture : physics::queryBox(world, box, MOUSE_SHAPES)) {
