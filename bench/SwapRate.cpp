@@ -153,9 +153,8 @@ GLuint makeBarePicture()
 Rate bareRate(int width, int height, bool paint, bool withAudio)
 {
     if (withAudio) {
-        // The game's audio settings (Audio.cpp), the device's thread left at the
-        // priority SDL gives it, which alone costs the painting its turns on a
-        // busy machine.
+        // The game's audio settings (Audio.cpp); the device's thread alone costs
+        // the painting time on a busy machine.
         SDL_Init(SDL_INIT_AUDIO);
         Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024);
     }
@@ -268,6 +267,5 @@ void reportSwapRates(cTable& table)
         withAudio.add(spawnSwapCount("bare+audio", SIZES[1]));
     }
     table.row("  bare at 1280 x 720 with an audio device open", "", cTable::tenths(perSecond(withAudio.rates.median())),
-              "its thread as SDL runs it (the game's at its own priority); processor ms a swap " +
-                  cTable::ms(withAudio.cpuNs.median()));
+              "as the game has; processor ms a swap " + cTable::ms(withAudio.cpuNs.median()));
 }

@@ -5,10 +5,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <atomic>
 #include <iostream>
 
 namespace {
@@ -22,23 +20,6 @@ int clampVolume(int volume)
     return std::clamp(volume, 0, MIX_MAX_VOLUME);
 }
 
-// The game's own priority, for the mixing thread to take on at its first mix.
-std::atomic<int> gamePriority{0};
-std::atomic<bool> mixerAtGamePriority{false};
-
-// SDL 2, under SDL 1.2's interface, runs the mixing thread at the highest
-// priority it may. The little mixing it does every 23 ms needs none of it,
-// and on a busy machine that thread's wake-ups cost the painting its turns:
-// at 1280 x 720 the game made 28 swaps a second so and 42 with the thread at
-// its own priority, as SDL 1.2 ran it. On Linux the priority of the calling
-// thread is its own.
-void mixAtGamePriority(void*, Uint8*, int)
-{
-    if (!mixerAtGamePriority.exchange(true)) {
-        setpriority(PRIO_PROCESS, 0, gamePriority.load());
-    }
-}
-
 }  // namespace
 
 cAudio::cAudio()
@@ -49,11 +30,7 @@ cAudio::cAudio()
         std::cout << "Unable to open audio" << std::endl;
         // Nothing else is initialised yet; the window set-up starts SDL again.
         SDL_Quit();
-        return;
     }
-    gamePriority = getpriority(PRIO_PROCESS, 0);
-    mixerAtGamePriority = false;
-    Mix_SetPostMix(mixAtGamePriority, nullptr);
 }
 
 cAudio::~cAudio()

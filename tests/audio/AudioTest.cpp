@@ -2,30 +2,10 @@
 #include "audio/Music.h"
 #include "audio/Sound.h"
 
-#include <sys/resource.h>
-
-#include <cerrno>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 #include <utility>
 
 namespace {
-
-// The threads of this process whose priority is not the given one, by number.
-std::string threadsAtOtherPriorityThan(int priority)
-{
-    std::string others;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) {
-        const int thread = std::atoi(entry.path().filename().c_str());
-        errno = 0;
-        const int own = getpriority(PRIO_PROCESS, static_cast<id_t>(thread));
-        if (errno == 0 && own != priority) {
-            others += std::to_string(thread) + " at " + std::to_string(own) + "; ";
-        }
-    }
-    return others;
-}
 
 using AudioTest = MixerFixture;
 
@@ -53,19 +33,6 @@ INSTANTIATE_TEST_SUITE_P(
     EffectsAndMusic, VolumeTest,
     ::testing::Values(Volume{"effects", &cAudio::setEffectsVolume, [] { return Mix_Volume(-1, -1); }},
                       Volume{"music", &cAudio::setMusicVolume, [] { return Mix_VolumeMusic(-1); }}));
-
-// SDL would mix at the highest priority it may, ahead of the painting on a
-// busy machine; the mixing thread takes the game's own once it has mixed.
-TEST_F(AudioTest, TheMixingThreadRunsAtTheGamesOwnPriority)
-{
-    // The audio singleton owns every sound that loaded.
-    auto* sound = new cSound("sounds/tone.wav");
-    sound->play(0);
-    ASSERT_TRUE(waitUntil([sound] { return !sound->isPlaying(); })) << "the mixer never mixed";
-    const int game = getpriority(PRIO_PROCESS, 0);
-    EXPECT_TRUE(waitUntil([game] { return threadsAtOtherPriorityThan(game).empty(); }))
-        << threadsAtOtherPriorityThan(game);
-}
 
 TEST_F(AudioTest, EffectsVolumeReachesEveryChannel)
 {
