@@ -465,12 +465,6 @@ void step(b2World* world, float timeStep, int velocityIterations, int positionIt
     world->DebugDraw();
 }
 
-void touchingPoints(b2World* world, std::vector<TouchPoint>& points)
-{
-    static const std::vector<TouchPoint> none;
-    touchingPoints(world, none, points);
-}
-
 void touchingPoints(b2World* world, const std::vector<TouchPoint>& last, std::vector<TouchPoint>& points)
 {
     points.clear();

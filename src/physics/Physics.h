@@ -108,12 +108,11 @@ struct TouchPoint {
 /// bodies). Box2D only reports sensor contacts when they begin and end, but
 /// the rules need to see a foot resting on the ground in every tick.
 /// The list is refilled in place, so that a list kept from tick to tick
-/// allocates nothing once it has grown.
-void touchingPoints(b2World* world, std::vector<TouchPoint>& points);
-/// The same after a step, given the list of the step before: a contact that
-/// rested then and rests now keeps the points it had, without being measured
-/// again (the shapes of sleeping bodies lie far from the processor by then).
-/// Both lists follow the world's contact order.
+/// allocates nothing once it has grown. Given the list of the step before,
+/// a contact that rested then and rests now keeps the points it had, without
+/// being measured again (the shapes of sleeping bodies lie far from the
+/// processor by then); both lists follow the world's contact order. With an
+/// empty list every point is measured.
 void touchingPoints(b2World* world, const std::vector<TouchPoint>& last, std::vector<TouchPoint>& points);
 /// The point a contact leaves as it ends: its first point while it still has
 /// one (a body being destroyed), otherwise one point between the bodies, as

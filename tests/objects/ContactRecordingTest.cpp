@@ -57,7 +57,7 @@ protected:
     ::testing::AssertionResult recordedAsMeasured() const
     {
         std::vector<physics::TouchPoint> measured;
-        physics::touchingPoints(world(), measured);
+        physics::touchingPoints(world(), {}, measured);
         std::vector<ContactPoint> points = recorded();
         points.erase(std::remove_if(points.begin(), points.end(),
                                     [](const ContactPoint& point) { return point.state == CONTACT_REMOVED; }),
@@ -101,7 +101,7 @@ TEST_F(ContactRecordingTest, CrowdedWorldFillsTheBufferWithItsFirstPoints)
     for (int t = 0; t < 30; ++t) {
         tick();
         std::vector<physics::TouchPoint> touching;
-        physics::touchingPoints(world(), touching);
+        physics::touchingPoints(world(), {}, touching);
         ASSERT_GT(touching.size(), static_cast<size_t>(CAPACITY));
         ASSERT_EQ(level->getContactPointCount(), CAPACITY);
         // Points of contacts that ended in the step come first; the points
@@ -121,7 +121,7 @@ TEST_F(ContactRecordingTest, CrowdedWorldFillsTheBufferWithItsFirstPoints)
     // The rules see only the recorded points: a body whose points all came
     // after the first ones does not touch for them.
     std::vector<physics::TouchPoint> touchingNow;
-    physics::touchingPoints(world(), touchingNow);
+    physics::touchingPoints(world(), {}, touchingNow);
     const physics::TouchPoint& last = touchingNow.back();
     b2Body* left = last.fixture1->GetBody() == ground() ? last.fixture2->GetBody() : last.fixture1->GetBody();
     EXPECT_FALSE(touching(left, ground()));
