@@ -29,6 +29,8 @@ cLevel::cLevel() : contactListener(this)
     worldAABB.lowerBound.Set(-50.0f, -50.0f);
     worldAABB.upperBound.Set(400.0f, 100.0f);
     world = physics::createWorld(GRAVITY, true);
+    // The world draws itself only in the debug view.
+    debugDraw.SetFlags(b2Draw::e_shapeBit | b2Draw::e_jointBit);
     world->SetDebugDraw(&debugDraw);
     Singleton<cObjectList>::instance().setLevel(this);
     world->SetContactListener(&contactListener);
@@ -63,6 +65,8 @@ void cLevel::renewWorld()
     contactListener.forget();
     ropesFoundAt.reset();
     birdsFoundAt.reset();
+    reachesFoundAt.reset();
+    starsFoundAt.reset();
 }
 
 // A picture made for an object goes with it, unless another object still shows
@@ -121,6 +125,7 @@ void cLevel::destroyBody(b2Body* body)
     world->DestroyBody(body);
     ropesFoundAt.reset();
     birdsFoundAt.reset();
+    reachesFoundAt.reset();
     for (int i = 0; i < contactPointCount; ++i) {
         ContactPoint& point = contactPoints[i];
         if (point.body1 == body) {

@@ -16,6 +16,7 @@ class b2World;
 class cObject;
 class cSound;
 class cTexture;
+struct StarTool;
 
 /// A playable level: its physics world, the contact points of the last step,
 /// its sounds and switches. It ticks as the first process: rules, step, drawing.
@@ -78,7 +79,9 @@ private:
     bool isGrounded(const b2Body* wheel, const b2Body* squirrel, const b2Body* foot) const;
     void roll(b2Body* wheel, b2Body* squirrel, bool grounded, float direction, cSound* sound);
     void hoverAndRemove();
+    bool mayLieUnder(const std::vector<cObject*>& placed, const b2AABB& box);
     void collectStars(const b2Body* wheel);
+    void findStars();
     void feedBirds();
     void noteMeal(b2Body* cherryBody, b2Body* birdBody, const std::vector<cObject*>& birds);
     void collectHazelnut(const b2Body* wheel);
@@ -126,4 +129,21 @@ private:
     };
     std::vector<Rope> ropes;
     std::optional<uint64_t> ropesFoundAt;
+    // The placed objects' bodies and how far their shapes reach, found again
+    // after the objects or the bodies changed.
+    struct PlacedReach {
+        const b2Body* body;
+        float reach;
+    };
+    std::vector<PlacedReach> placedReaches;
+    std::optional<uint64_t> reachesFoundAt;
+    // The stars not taken yet, each with how near the wheel's centre must come
+    // along either axis.
+    struct StarSpot {
+        cObject* object;
+        const StarTool* star;
+        b2Vec2 reach;
+    };
+    std::vector<StarSpot> starSpots;
+    std::optional<uint64_t> starsFoundAt;
 };

@@ -76,18 +76,6 @@ void fetchObjectsAhead()
     }
 }
 
-// Whether one of the placed objects may lie under the box. A few are looked at
-// one by one, which spares asking the world's tree, far from the processor by
-// now; a crowd of them is looked through faster in the tree.
-bool mayLieUnder(const ObjectList& placed, const b2AABB& box)
-{
-    if (placed.size() > FEW_PLACED) {
-        return true;
-    }
-    return std::any_of(placed.begin(), placed.end(),
-                       [&box](const cObject* object) { return physics::overlapsBox(object->getBody(), box); });
-}
-
 // An anchor is a fixed point of its body: while both bodies stand where they
 // stood, the rope between them lies where it lay.
 bool samePose(const b2Body* body, const b2Transform& pose)
@@ -257,14 +245,47 @@ void cLevel::hoverAndRemove()
     }
 }
 
+// Whether one of the placed objects may lie under the box. A few are looked at
+// one by one, by where their bodies stand and how far their shapes reach, which
+// spares asking the world's tree and the shapes, far from the processor after
+// the painting; a crowd of them is looked through faster in the tree.
+bool cLevel::mayLieUnder(const ObjectList& placed, const b2AABB& box)
+{
+    if (placed.size() > FEW_PLACED) {
+        return true;
+    }
+    if (reachesFoundAt != registry().generation()) {
+        placedReaches.clear();
+        for (const cObject* object : placed) {
+            if (const b2Body* body = object->getBody()) {
+                placedReaches.push_back({body, physics::reach(body)});
+            }
+        }
+        reachesFoundAt = registry().generation();
+    }
+    return std::any_of(placedReaches.begin(), placedReaches.end(), [&box](const PlacedReach& one) {
+        const b2Vec2 reach(one.reach, one.reach);
+        const b2Vec2 at = one.body->GetPosition();
+        return b2TestOverlap(b2AABB{at - reach, at + reach}, box);
+    });
+}
+
+// A star's picture stays as it is until the wheel takes the star: how far the
+// wheel's centre must come is kept, and the pictures are left untouched, until
+// the objects change.
 void cLevel::collectStars(const b2Body* wheel)
 {
+    if (starsFoundAt != registry().generation()) {
+        findStars();
+    }
     const b2Vec2 centre = wheel->GetWorldCenter();
-    for (const StarTool& star : STAR_TOOLS) {
-        cObject* object = registry().getFirstOfKind(star.kind);
-        if (!object || object->isTool() || !object->containsPoint(centre.x, centre.y, STAR_MARGIN)) {
+    for (const StarSpot& spot : starSpots) {
+        if (std::fabs(centre.x - spot.object->getX()) > spot.reach.x ||
+            std::fabs(centre.y - spot.object->getY()) > spot.reach.y) {
             continue;
         }
+        const StarTool& star = *spot.star;
+        cObject* object = spot.object;
         object->setTool(true);
         object->setLayer(star.layer);
         cTexture* starPicture = object->getTexture();
@@ -273,6 +294,21 @@ void cLevel::collectStars(const b2Body* wheel)
         releasePicture(starPicture);
         sounds.pickupSound->play(0);
     }
+}
+
+void cLevel::findStars()
+{
+    starSpots.clear();
+    for (const StarTool& star : STAR_TOOLS) {
+        cObject* object = registry().getFirstOfKind(star.kind);
+        const cTexture* picture = object ? object->getTexture() : nullptr;
+        if (!picture || object->isTool()) {
+            continue;
+        }
+        const b2Vec2 reach(0.5f * picture->getWidth() + STAR_MARGIN, 0.5f * picture->getHeight() + STAR_MARGIN);
+        starSpots.push_back({object, &star, reach});
+    }
+    starsFoundAt = registry().generation();
 }
 
 // One pass over the contact points finds every cherry on a bird. Each one
@@ -473,7 +509,6 @@ void cLevel::switchDebugView()
     if (input().keyPressed(KEY_D)) {
         debugView = !debugView;
     }
-    debugDraw.SetFlags(debugView ? b2Draw::e_shapeBit | b2Draw::e_jointBit : 0);
 }
 
 void cLevel::step()
@@ -483,7 +518,7 @@ void cLevel::step()
     // Cleared just before the step: the rules, which run before it, see the
     // last step's contacts, and the drag box, which runs after, sees this one's.
     contactPointCount = 0;
-    physics::step(world, TIME_STEP, VELOCITY_ITERATIONS, POSITION_ITERATIONS);
+    physics::step(world, TIME_STEP, VELOCITY_ITERATIONS, POSITION_ITERATIONS, debugView);
     contactListener.recordTouching(world);
     physics::freezeOutside(world, worldAABB);
 }

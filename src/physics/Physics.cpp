@@ -449,20 +449,29 @@ std::vector<b2Fixture*> queryBox(b2World* world, const b2AABB& box, int maxCount
     return query.found;
 }
 
-bool overlapsBox(const b2Body* body, const b2AABB& box)
+float reach(const b2Body* body)
 {
-    for (const b2Fixture* fixture = body ? body->GetFixtureList() : nullptr; fixture; fixture = fixture->GetNext()) {
-        if (fixtureOverlaps(fixture, box)) {
-            return true;
+    const b2Transform upright(b2Vec2_zero, b2Rot(0.0f));
+    float farthest = 0.0f;
+    for (const b2Fixture* fixture = body->GetFixtureList(); fixture; fixture = fixture->GetNext()) {
+        const b2Shape* shape = fixture->GetShape();
+        for (int child = 0; child < shape->GetChildCount(); ++child) {
+            b2AABB box;
+            shape->ComputeAABB(&box, upright, child);
+            const b2Vec2 corner(std::max(-box.lowerBound.x, box.upperBound.x),
+                                std::max(-box.lowerBound.y, box.upperBound.y));
+            farthest = std::max(farthest, corner.Length());
         }
     }
-    return false;
+    return farthest;
 }
 
-void step(b2World* world, float timeStep, int velocityIterations, int positionIterations)
+void step(b2World* world, float timeStep, int velocityIterations, int positionIterations, bool debugDrawing)
 {
     world->Step(timeStep, velocityIterations, positionIterations);
-    world->DebugDraw();
+    if (debugDrawing) {
+        world->DebugDraw();
+    }
 }
 
 void touchingPoints(b2World* world, const std::vector<TouchPoint>& last, std::vector<TouchPoint>& points)

@@ -82,12 +82,13 @@ void setTransform(b2Body* body, b2Vec2 position, float angle);
 /// Up to maxCount fixtures whose own bounding boxes overlap the box.
 std::vector<b2Fixture*> queryBox(b2World* world, const b2AABB& box, int maxCount);
 
-/// Whether queryBox would find a fixture of the body (which may be null) in the box.
-bool overlapsBox(const b2Body* body, const b2AABB& box);
+/// How far the body's shapes reach from its position: turned any way, no
+/// point of them lies farther from it than that.
+float reach(const b2Body* body);
 
-/// One step of the world, then its debug drawing, which draws nothing while
-/// the drawer's flags are 0: the classic world drew during the step.
-void step(b2World* world, float timeStep, int velocityIterations, int positionIterations);
+/// One step of the world, then, when asked for, its debug drawing: the classic
+/// world drew during the step.
+void step(b2World* world, float timeStep, int velocityIterations, int positionIterations, bool debugDrawing);
 
 /// What a contact point tells the game: the two fixtures, where and which.
 struct TouchPoint {

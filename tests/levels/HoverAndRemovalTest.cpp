@@ -5,10 +5,12 @@
 #include "graphics/Texture.h"
 #include "objects/Object.h"
 #include "objects/ObjectList.h"
+#include "physics/Physics.h"
 
 #include <box2d/box2d.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -122,6 +124,33 @@ TEST_P(SkateboardRemovalTest, HoveringAnyPartOfAPlacedSkateboardTintsAllOfIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(BoardAndWheels, SkateboardRemovalTest, ::testing::Values(0, 1, 2));
+
+// The beam's ends lie far from its body's position, and it has tipped over.
+TEST_F(HoverAndRemovalTest, HoveringNearEveryCornerOfATippedBeamTintsIt)
+{
+    const ObjectList balance = placed(createBalance(world(), 0.0f, 0.74f, false, nullptr));
+    const b2Body* beam = balance[1]->getBody();
+    pointAt(3.0f, 4.0f);
+    tick();
+    physics::applyTorque(balance[1]->getBody(), 300.0f);
+    tick(30);
+    ASSERT_GT(std::fabs(beam->GetAngle()), 0.2f);
+    int corners = 0;
+    for (const b2Fixture* fixture = beam->GetFixtureList(); fixture; fixture = fixture->GetNext()) {
+        const auto* shape = static_cast<const b2PolygonShape*>(fixture->GetShape());
+        for (int i = 0; i < shape->m_count; ++i, ++corners) {
+            const b2Vec2 inside = shape->m_vertices[i] + 0.05f * (shape->m_centroid - shape->m_vertices[i]);
+            const b2Vec2 at = beam->GetWorldPoint(inside);
+            pointAt(at.x, at.y);
+            tick();
+            expectTint(balance[1], HOVER, HOVER, HOVER);
+            pointAt(at.x, at.y + 20.0f);
+            tick();
+            expectTint(balance[1], 0.0f, 0.0f, 0.0f);
+        }
+    }
+    EXPECT_GT(corners, 3);
+}
 
 TEST_F(HoverAndRemovalTest, ClickingAPlacedBalanceRemovesPivotAndBeam)
 {
