@@ -7,9 +7,23 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <iostream>
 
 namespace {
+
+// The mixer keeps the MIX_CHANNELS channels it opens with.
+std::array<std::atomic<unsigned>, MIX_CHANNELS> endings{};
+
+// Called by the mixer, from its own thread when a sound plays out and from a
+// halting call, with the device locked either way.
+void countEnding(int channel)
+{
+    if (channel >= 0 && channel < MIX_CHANNELS) {
+        endings[static_cast<std::size_t>(channel)].fetch_add(1);
+    }
+}
 
 constexpr int FREQUENCY_HZ = 44100;
 constexpr int CHANNELS = 2;
@@ -30,7 +44,14 @@ cAudio::cAudio()
         std::cout << "Unable to open audio" << std::endl;
         // Nothing else is initialised yet; the window set-up starts SDL again.
         SDL_Quit();
+        return;
     }
+    Mix_ChannelFinished(countEnding);
+}
+
+unsigned cAudio::endingsOn(int channel)
+{
+    return channel >= 0 && channel < MIX_CHANNELS ? endings[static_cast<std::size_t>(channel)].load() : 0;
 }
 
 cAudio::~cAudio()

@@ -19,6 +19,10 @@ public:
 
     /// Whether the device is open; without it nothing loads.
     bool isOpen() const;
+    /// How many sounds have ended on the channel, played out or halted, as the
+    /// mixer reported them: whether a sound still plays is one read then, with
+    /// no call into the mixer, and the level asks in every tick.
+    static unsigned endingsOn(int channel);
 
     /// Takes ownership of a sound that loaded.
     void addSound(cSound* sound);

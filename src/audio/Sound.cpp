@@ -52,8 +52,10 @@ bool cSound::load(const std::string& fileName)
         return false;
     }
     // A reload replaces the sample; registering twice would free it twice.
+    // The mixer silences the old sample's channels without a word.
     if (chunk != nullptr) {
         Mix_FreeChunk(chunk);
+        channel = -1;
     } else {
         audio.addSound(this);
     }
@@ -67,7 +69,11 @@ void cSound::play(int loops)
     if (chunk == nullptr || (isPlaying() && !restart)) {
         return;
     }
+    // Locked, so that the sound cannot end before its start is noted.
+    SDL_LockAudio();
     channel = Mix_PlayChannelTimed(FIRST_FREE_CHANNEL, chunk, loops, NO_TIME_LIMIT);
+    endingsBefore = cAudio::endingsOn(channel);
+    SDL_UnlockAudio();
     // A crowd of colliding objects keeps every channel busy for a while: the
     // mixer's reason is said once, not once for every sound it turns away.
     if (channel == -1) {
@@ -90,8 +96,8 @@ void cSound::setRestart(bool restartWhilePlaying)
 }
 
 // The mixer gives a finished sound's channel to later sounds, so the channel
-// only counts as ours while it still carries our own sample.
+// only counts as ours until a sound ends on it.
 bool cSound::isPlaying() const
 {
-    return channel >= 0 && Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk;
+    return channel >= 0 && cAudio::endingsOn(channel) == endingsBefore;
 }

@@ -31,5 +31,7 @@ private:
     Mix_Chunk* chunk = nullptr;
     std::string name;
     int channel = -1;
+    /// The channel's count of endings when this sound started on it.
+    unsigned endingsBefore = 0;
     bool restart = false;
 };

@@ -66,16 +66,6 @@ cObject* objectOfKind(b2Body* body, int kind)
     return object && object->getKind() == kind && object->getBody() == body ? object : nullptr;
 }
 
-// The painting between two ticks leaves the objects far from the processor,
-// and the rules, the step and the sync then reach most of them one after
-// another, each a wait of its own: they are all asked for at once first.
-void fetchObjectsAhead()
-{
-    for (const cObject* object : registry().inOrder()) {
-        __builtin_prefetch(object);
-    }
-}
-
 // An anchor is a fixed point of its body: while both bodies stand where they
 // stood, the rope between them lies where it lay.
 bool samePose(const b2Body* body, const b2Transform& pose)
@@ -116,7 +106,6 @@ void cLevel::update()
 
 void cLevel::applyRules()
 {
-    fetchObjectsAhead();
     // First, so that the rest of the tick plays the level as it was built.
     if (restartAsked()) {
         restart();

@@ -3,8 +3,26 @@
 #include "app/Singleton.h"
 #include "graphics/Texture.h"
 #include "objects/ObjectList.h"
+#include "objects/ObjectPool.h"
 
 #include <box2d/b2_body.h>
+
+namespace {
+
+// Never freed: the objects that the run time's exit handlers still delete
+// must find it.
+cObjectPool& pool()
+{
+    static cObjectPool* const objects = new cObjectPool(sizeof(cObject));
+    return *objects;
+}
+
+} // namespace
+
+// The class is final: every request is for one object.
+void* cObject::operator new(std::size_t) { return pool().allocate(); }
+
+void cObject::operator delete(void* object) { pool().release(object); }
 
 cObject::cObject(int layer, int kind) : layer(layer), kind(kind)
 {

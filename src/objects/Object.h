@@ -2,6 +2,8 @@
 
 #include "objects/ObjectFactory.h"
 
+#include <cstddef>
+
 class b2Body;
 class b2World;
 class cTexture;
@@ -13,6 +15,9 @@ class cObject final {
 public:
     cObject(int layer, int kind);
     ~cObject();
+    // Objects live side by side in a pool of their own.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* object);
     cObject(const cObject&) = delete;
     cObject& operator=(const cObject&) = delete;
 

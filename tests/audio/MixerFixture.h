@@ -7,7 +7,6 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -25,14 +24,12 @@ protected:
     {
         ASSERT_TRUE(audio().isOpen()) << "the tests need SDL_AUDIODRIVER=dummy";
         silence();
-        channelEnds = 0;
-        Mix_ChannelFinished(countChannelEnd);
+        endsBefore = allEndings();
     }
 
     void TearDown() override
     {
         silence();
-        Mix_ChannelFinished(nullptr);
         Mix_AllocateChannels(MIX_CHANNELS);
         audio().setEffectsVolume(MIX_MAX_VOLUME);
         audio().setMusicVolume(MIX_MAX_VOLUME);
@@ -76,11 +73,21 @@ protected:
         ~MixerHeld() { SDL_UnlockAudio(); }
     };
 
-    /// Channels that end, naturally or halted, since the test began.
-    static inline std::atomic<int> channelEnds{0};
+    /// Channels that ended, naturally or halted, since the test began, as
+    /// the mixer told the game.
+    unsigned channelEnds() const { return allEndings() - endsBefore; }
 
 private:
-    static void countChannelEnd(int) { ++channelEnds; }
+    static unsigned allEndings()
+    {
+        unsigned ends = 0;
+        for (int channel = 0; channel < MIX_CHANNELS; ++channel) {
+            ends += cAudio::endingsOn(channel);
+        }
+        return ends;
+    }
+
+    unsigned endsBefore = 0;
 
     static void silence()
     {

@@ -41,7 +41,7 @@ TEST_F(SoundTest, NonRestartingSoundStartsOnceWhilePlayingAndAgainAfterStop)
         roll->play(MANY_LOOPS);
     }
     EXPECT_EQ(playingChannels(), std::vector<int>{channel});
-    EXPECT_EQ(channelEnds, 0) << "restarted while it still played";
+    EXPECT_EQ(channelEnds(), 0u) << "restarted while it still played";
 
     roll->stop();
     EXPECT_TRUE(playingChannels().empty());
@@ -71,7 +71,7 @@ TEST_F(SoundTest, RestartingSoundPlaysTwiceOverlappingOnTwoChannels)
     std::vector<int> playing = playingChannels();
     ASSERT_EQ(playing.size(), 2u);
     EXPECT_EQ(Mix_GetChunk(playing[0]), Mix_GetChunk(playing[1]));
-    EXPECT_EQ(channelEnds, 0);
+    EXPECT_EQ(channelEnds(), 0u);
 }
 
 TEST_F(SoundTest, StopOfNeverPlayedSoundLeavesOtherSoundsPlaying)
@@ -82,7 +82,7 @@ TEST_F(SoundTest, StopOfNeverPlayedSoundLeavesOtherSoundsPlaying)
     silent->stop();
 
     EXPECT_EQ(playingChannels().size(), 1u);
-    EXPECT_EQ(channelEnds, 0);
+    EXPECT_EQ(channelEnds(), 0u);
 }
 
 TEST_F(SoundTest, StopHaltsOnlyItsOwnCopyOfAFileTwoSoundsLoaded)
@@ -143,7 +143,7 @@ TEST_P(ReusedChannelTest, StopOfTheFinishedOrRestartedSoundLeavesTheChannelsNewS
 {
     roll->stop();
     EXPECT_EQ(onlyPlayingChannel(), 0);
-    EXPECT_EQ(channelEnds, 1) << "only the roll sound's own end";
+    EXPECT_EQ(channelEnds(), 1u) << "only the roll sound's own end";
 
     roll->play(0);
     roll->stop();
