@@ -70,11 +70,14 @@ bool cObject::containsPoint(float px, float py, float margin) const
     return x - hw - margin <= px && px <= x + hw + margin && y - hh - margin <= py && py <= y + hh + margin;
 }
 
+// A body that sleeps, or is static, stands where it stood at the last sync:
+// the game moves neither kind without waking it.
 void cObject::syncFromBody()
 {
-    if (!body) {
+    if (!body || (synced && !body->IsAwake())) {
         return;
     }
+    synced = true;
     x = body->GetPosition().x;
     y = body->GetPosition().y;
     if (texture) {

@@ -21,7 +21,11 @@ public:
     cObject(const cObject&) = delete;
     cObject& operator=(const cObject&) = delete;
 
-    void setBody(b2Body* newBody) { body = newBody; }
+    void setBody(b2Body* newBody)
+    {
+        body = newBody;
+        synced = false;
+    }
     void setTexture(cTexture* newTexture) { texture = newTexture; }
     void setPosition(float newX, float newY);
     void setFactory(ObjectFactory newFactory, b2World* world);
@@ -61,6 +65,7 @@ private:
     bool tool = false;
     bool removable = false;
     bool dragged = false;
+    bool synced = false;
     int kind;
     ObjectFactory factory = nullptr;
     b2World* factoryWorld = nullptr;

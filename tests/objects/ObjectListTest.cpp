@@ -202,6 +202,33 @@ TEST_F(ObjectListTest, SyncAllCopiesEachBodyPoseIntoItsObject)
     object->setBody(nullptr);
 }
 
+// The sync passes over sleeping bodies: a body moved while it slept is woken
+// by the move, and its object follows.
+TEST_F(ObjectListTest, AnObjectFollowsABodyMovedWhileItSlept)
+{
+    std::unique_ptr<b2World, void (*)(b2World*)> world(physics::createWorld(b2Vec2(0.0f, -20.0f), true),
+                                                        physics::destroyWorld);
+    cObject* object = make(0);
+    physics::BodyDef def;
+    def.position.Set(1.0f, 2.0f);
+    b2Body* body = physics::createBody(world.get(), def);
+    physics::ShapeDef solid;
+    solid.density = 1.0f;
+    physics::addCircle(body, solid, 0.5f);
+    physics::setMassFromShapes(body);
+    object->setBody(body);
+    registry().syncAll();
+    body->SetAwake(false);
+    registry().syncAll();
+
+    physics::setTransform(body, b2Vec2(7.0f, 3.0f), 0.0f);
+    registry().syncAll();
+
+    EXPECT_FLOAT_EQ(object->getX(), 7.0f);
+    EXPECT_FLOAT_EQ(object->getY(), 3.0f);
+    object->setBody(nullptr);
+}
+
 struct FactoryCall {
     b2World* world = nullptr;
     float x = 0.0f;
