@@ -70,8 +70,9 @@ bool cObject::containsPoint(float px, float py, float margin) const
     return x - hw - margin <= px && px <= x + hw + margin && y - hh - margin <= py && py <= y + hh + margin;
 }
 
-// A body that sleeps, or is static, stands where it stood at the last sync:
-// the game moves neither kind without waking it.
+// A sleeping body stands where it stood at the last sync, since the game wakes
+// whatever it moves, and a static one never moves: once the object and its
+// picture have taken the pose, neither needs it again.
 void cObject::syncFromBody()
 {
     if (!body || (synced && !body->IsAwake())) {

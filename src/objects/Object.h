@@ -26,7 +26,11 @@ public:
         body = newBody;
         synced = false;
     }
-    void setTexture(cTexture* newTexture) { texture = newTexture; }
+    void setTexture(cTexture* newTexture)
+    {
+        texture = newTexture;
+        synced = false;
+    }
     void setPosition(float newX, float newY);
     void setFactory(ObjectFactory newFactory, b2World* world);
     void setTool(bool value) { tool = value; }

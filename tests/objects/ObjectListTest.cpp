@@ -203,7 +203,8 @@ TEST_F(ObjectListTest, SyncAllCopiesEachBodyPoseIntoItsObject)
 }
 
 // The sync passes over sleeping bodies: a body moved while it slept is woken
-// by the move, and its object follows.
+// by the move, and its object follows; a picture given to an object while its
+// body sleeps takes the body's pose.
 TEST_F(ObjectListTest, AnObjectFollowsABodyMovedWhileItSlept)
 {
     std::unique_ptr<b2World, void (*)(b2World*)> world(physics::createWorld(b2Vec2(0.0f, -20.0f), true),
@@ -221,11 +222,18 @@ TEST_F(ObjectListTest, AnObjectFollowsABodyMovedWhileItSlept)
     body->SetAwake(false);
     registry().syncAll();
 
-    physics::setTransform(body, b2Vec2(7.0f, 3.0f), 0.0f);
+    physics::setTransform(body, b2Vec2(7.0f, 3.0f), 0.5f * b2_pi);
     registry().syncAll();
-
     EXPECT_FLOAT_EQ(object->getX(), 7.0f);
     EXPECT_FLOAT_EQ(object->getY(), 3.0f);
+
+    // A new picture takes the pose of a body that sleeps on.
+    body->SetAwake(false);
+    cTexture picture;
+    object->setTexture(&picture);
+    registry().syncAll();
+    EXPECT_NEAR(picture.getAngle(), 90.0f, 1e-4f);
+    object->setTexture(nullptr);
     object->setBody(nullptr);
 }
 
