@@ -63,10 +63,7 @@ void cLevel::renewWorld()
     // from the old one would pass for a touch in the new one.
     contactPointCount = 0;
     contactListener.forget();
-    ropesFoundAt.reset();
-    birdsFoundAt.reset();
-    reachesFoundAt.reset();
-    starsFoundAt.reset();
+    keptBodiesGone();
 }
 
 // A picture made for an object goes with it, unless another object still shows
@@ -117,15 +114,17 @@ void cLevel::recordContact(const ContactPoint& point)
     entry.body2 = point.shape2->GetBody();
 }
 
+// The rules keep bodies found through the registry until its generation moves
+// on; a body that goes, or a world that goes, moves it on too.
+void cLevel::keptBodiesGone() { Singleton<cObjectList>::instance().reindex(); }
+
 void cLevel::destroyBody(b2Body* body)
 {
     // Box2D reports the body's contacts as ended while it destroys them, so
     // the buffer gains removal points naming the body; those must not lead
     // into freed memory, nor to a new body that reuses the address.
     world->DestroyBody(body);
-    ropesFoundAt.reset();
-    birdsFoundAt.reset();
-    reachesFoundAt.reset();
+    keptBodiesGone();
     for (int i = 0; i < contactPointCount; ++i) {
         ContactPoint& point = contactPoints[i];
         if (point.body1 == body) {

@@ -74,6 +74,7 @@ protected:
     void step();
 
 private:
+    void keptBodiesGone();
     bool restartAsked();
     void steer(b2Body* wheel, b2Body* squirrel, b2Body* foot);
     bool isGrounded(const b2Body* wheel, const b2Body* squirrel, const b2Body* foot) const;

@@ -14,7 +14,8 @@ public:
     void remove(cObject* object);
     /// Restores layer order after an object changed its layer.
     void sort();
-    /// Files the objects again after one of them changed what it is filed under.
+    /// Files the objects again after one of them changed what it is filed
+    /// under, or after bodies went that keepers of objects found here may hold.
     void reindex() { markChanged(); }
     /// Counts the changes of who is filed and how, so that a keeper of
     /// objects found here knows when to look again.

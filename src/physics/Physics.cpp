@@ -223,25 +223,18 @@ float massAlongRope(const b2Body* a, const b2Body* b, b2Vec2 anchorA, b2Vec2 anc
     return inverse > 0.0f ? 1.0f / inverse : 0.0f;
 }
 
-// The tree's boxes are fattened; only the fixture's own box counts.
-bool fixtureOverlaps(const b2Fixture* fixture, const b2AABB& box)
-{
-    for (int child = 0; child < fixture->GetShape()->GetChildCount(); ++child) {
-        if (b2TestOverlap(fixture->GetAABB(child), box)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 class BoxQuery final : public b2QueryCallback {
 public:
     BoxQuery(const b2AABB& box, int maxCount) : box(box), maxCount(maxCount) {}
 
     bool ReportFixture(b2Fixture* fixture) override
     {
-        if (fixtureOverlaps(fixture, box)) {
-            found.push_back(fixture);
+        // The tree's boxes are fattened; only the fixture's own box counts.
+        for (int child = 0; child < fixture->GetShape()->GetChildCount(); ++child) {
+            if (b2TestOverlap(fixture->GetAABB(child), box)) {
+                found.push_back(fixture);
+                break;
+            }
         }
         return static_cast<int>(found.size()) < maxCount;
     }
