@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/Camera.h"
+#include "app/HugePages.h"
 #include "app/Input.h"
 #include "app/ProcessList.h"
 #include "app/Singleton.h"
@@ -83,6 +84,7 @@ int runGameStartup(int reportFd)
     report.set("window", nowNs());
     const LoaderTimes before = LoaderTimes::sinceStart();
     new Level1;
+    settleHeapOnHugePages();
     const LoaderTimes loaders = LoaderTimes::sinceStart() - before;
     report.set("level", nowNs());
     SDL_AddTimer(TICK_INTERVAL_MS, cApplication::tickTimer, nullptr);

@@ -5,6 +5,7 @@
 #include "GameWindow.h"
 
 #include "app/Application.h"
+#include "app/HugePages.h"
 #include "app/ProcessList.h"
 #include "app/Singleton.h"
 #include "app/Video.h"
@@ -15,6 +16,8 @@ void cTickBench::start()
 {
     openGameWindow();
     timedLevel = new cTimedLevel;
+    // As the game does once its level is built.
+    settleHeapOnHugePages();
     // After the level and its drag box, so that it sees when both are done.
     Singleton<cProcessList>::instance().add(&mark);
 }

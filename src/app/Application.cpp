@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/Camera.h"
+#include "app/HugePages.h"
 #include "app/Input.h"
 #include "app/ProcessList.h"
 #include "app/Singleton.h"
@@ -53,6 +54,7 @@ void cApplication::init()
 {
     video->open(640, 480, 32, "QUIB");
     level = new Level1;
+    settleHeapOnHugePages();
     SDL_AddTimer(TICK_INTERVAL_MS, tickTimer, nullptr);
     mainLoop();
 }
