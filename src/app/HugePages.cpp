@@ -10,8 +10,9 @@
 namespace {
 
 constexpr std::uintptr_t HUGE_PAGE = std::uintptr_t{2} << 20;
-// Kernels from 6.1 on move pages already in use at once; the headers of an
-// older system may not name the request yet.
+// MADV_COLLAPSE: from Linux 6.1 on, pages already in use move at once (the
+// advice alone only shapes memory touched later). The C library's headers of
+// Debian 12 do not name it yet.
 constexpr int COLLAPSE_NOW = 25;
 
 bool heapRange(std::uintptr_t& begin, std::uintptr_t& end)
